@@ -1,0 +1,23 @@
+#pragma once
+
+class Asker;
+class Beeper;
+class Clipboard;
+class Clock;
+class Pause;
+class SettingsStore;
+class UrlLauncher;
+class VoicePlayer;
+
+// The platform services the main window works with, passed in at
+// construction so that tests can replace each of them.
+struct Services {
+    SettingsStore& store;
+    VoicePlayer& voice;
+    Pause& pause;
+    Beeper& beeper;
+    Clipboard& clipboard;
+    UrlLauncher& launcher;
+    Clock& clock;
+    Asker& asker;
+};

@@ -1,0 +1,36 @@
+#include "app/settings.h"
+
+#include "platform/settings_store.h"
+
+namespace {
+int readInt(const SettingsStore& store, const QString& key, int fallback, int low, int high) {
+    const std::optional<QString> stored = store.value(key);
+    if (!stored)
+        return fallback;
+    bool ok = false;
+    const int value = stored->trimmed().toInt(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
+}
+
+// Wider boards than this are not a board any more; such a value is read as
+// the default.
+constexpr int kWidestMaxC = 99;
+} // namespace
+
+Settings readSettings(const SettingsStore& store) {
+    using namespace settings_keys;
+    Settings s;
+    s.opt1 = readInt(store, kOpt1, 0, 0, 3);
+    s.opt2 = readInt(store, kOpt2, 0, 0, 1);
+    s.opt3 = readInt(store, kOpt3, 0, 0, 3);
+    s.beep = readInt(store, kBeep, 0, 0, 1);
+    s.moji = readInt(store, kMoji, 0, 0, 1);
+    s.samp = readInt(store, kSamp, 1, 0, 1);
+    s.gMaxC = readInt(store, kGMaxC, 9, 9, kWidestMaxC);
+    if (s.gMaxC == 10)
+        s.gMaxC = 9;
+    s.sample = qint16(readInt(store, kSample, 2, 1, 5));
+    return s;
+}
+
+int textPointSize(const Settings& settings) { return settings.moji == 1 ? 100 : 55; }

@@ -1,0 +1,79 @@
+#include "app/talk_window.h"
+
+#include "app/options_dialog.h"
+#include "board/set_board.h"
+#include "platform/back_color.h"
+#include "platform/busy_pointer.h"
+#include "platform/colors.h"
+#include "platform/twip_layout.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr TwipRect kClientArea{0, 0, 15270, 11115};
+}
+
+TalkWindow::TalkWindow(Services& services, const QString& appDir, QWidget* parent)
+    : QWidget(parent), m_services(services), m_layout(new TwipLayout(this, kClientArea)) {
+    setObjectName(QStringLiteral("frmTalk"));
+    setBackColor(this, bgrColor(colors::kWindow));
+    m_c = buildTalkControls(this, *m_layout);
+    m_state.appDir = appDir;
+    resize(m_layout->designPixels());
+    startUp();
+
+    connect(m_c.cmdKey, &QPushButton::clicked, this, &TalkWindow::cmdKey_Click);
+    connect(m_c.cmdOpt, &QPushButton::clicked, this, &TalkWindow::cmdOpt_Click);
+    connect(m_c.cmdEnd, &QPushButton::clicked, this, &TalkWindow::cmdEnd_Click);
+}
+
+// Form_Load. The single-instance guard has run before the window exists.
+void TalkWindow::startUp() {
+    m_state.settings = readSettings(m_services.store);
+    const BusyPointer busy;
+    setWindowTitle(QStringLiteral("TaviMail!  ") + QStringLiteral("Ver 1.1"));
+    m_c.txtTalk->clear();
+    boardRow = 0;
+    boardCol = 0;
+    applyTextSize();
+    setBoard();
+}
+
+void TalkWindow::applyTextSize() {
+    m_layout->setFont(m_c.txtTalk, {FontFace::Gothic, double(textPointSize(m_state.settings)), true});
+}
+
+void TalkWindow::setBoard() { ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC); }
+
+// Form_Activate: the text panel has the focus whenever the window is active.
+void TalkWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_c.txtTalk->setFocus();
+    QWidget::changeEvent(event);
+}
+
+// Closing the window, by "終了" or its title bar, ends the process at once;
+// every file and option has already been written by the command that changed it.
+void TalkWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void TalkWindow::cmdKey_Click() { setBoard(); }
+
+void TalkWindow::cmdOpt_Click() {
+    OptionsDialog dialog(m_services.store, m_layout->scale(), this);
+    m_state.settings = readSettings(m_services.store);
+    dialog.load(m_state.settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_state.settings = readSettings(m_services.store);
+    applyTextSize();
+    m_c.cmdKey->setText(QStringLiteral("英数"));
+    setBoard();
+}
+
+void TalkWindow::cmdEnd_Click() { close(); }

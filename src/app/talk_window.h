@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "app/talk_controls.h"
+
+#include <QWidget>
+
+class TwipLayout;
+
+// frmTalk: the main window. Builds its controls from the layout table, runs
+// the start-up sequence, and handles the window-level buttons (board set,
+// options, end). The subsystems act on its controls and shared state.
+class TalkWindow final : public QWidget {
+    Q_OBJECT
+public:
+    TalkWindow(Services& services, const QString& appDir, QWidget* parent = nullptr);
+
+    TalkControls& controls() { return m_c; }
+    SharedState& state() { return m_state; }
+    TwipLayout& layout() { return *m_layout; }
+
+    // The cell of the last press on the board.
+    int boardRow = 0;
+    int boardCol = 0;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startUp();
+    void applyTextSize();
+    void setBoard();
+    void cmdKey_Click();
+    void cmdOpt_Click();
+    void cmdEnd_Click();
+
+    Services& m_services;
+    SharedState m_state;
+    TwipLayout* m_layout;
+    TalkControls m_c;
+};

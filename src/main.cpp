@@ -1,0 +1,37 @@
+#include "app/dialog_asker.h"
+#include "app/services.h"
+#include "app/talk_window.h"
+#include "platform/desktop_url_launcher.h"
+#include "platform/event_loop_pause.h"
+#include "platform/qsettings_store.h"
+#include "platform/qt_beeper.h"
+#include "platform/qt_clipboard.h"
+#include "platform/qt_voice_player.h"
+#include "platform/single_instance.h"
+#include "platform/system_clock.h"
+#include "platform/twip_layout.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    QSettingsStore store;
+    QtVoicePlayer voice;
+    EventLoopPause pause;
+    QtBeeper beeper;
+    QtClipboard clipboard;
+    DesktopUrlLauncher launcher;
+    SystemClock clock;
+    DialogAsker asker;
+    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
+
+    TalkWindow window(services, QCoreApplication::applicationDirPath());
+    QObject::connect(&window.layout(), &TwipLayout::scaleChanged,
+                     [&asker](double scale) { asker.setScale(scale); });
+    window.show();
+    return app.exec();
+}

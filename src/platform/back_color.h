@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+// Gives a control its back colour: buttons and labels through a style sheet
+// (so that a button shows its colour, with a sunken border while pressed),
+// frames and windows through their palette. The colour can be read back.
+void setBackColor(QWidget* widget, const QColor& color);
+QColor backColor(const QWidget* widget);

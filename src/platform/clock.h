@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDate>
+
+// Today's date, replaceable in tests.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+};

@@ -1,0 +1,144 @@
+#include "platform/grid.h"
+
+#include "platform/twips.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace {
+// Width of the list grids' vertical scroll bar (the 338 twips the lists leave
+// for it beside their last column).
+constexpr int kScrollBarTwips = 338;
+} // namespace
+
+Grid::Grid(QWidget* parent) : QTableView(parent) {
+    setModel(&m_model);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setMinimumSectionSize(1);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setAutoScroll(false);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
+    const auto reapply = [this] { applyRowHeights(); };
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, reapply);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, reapply);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, reapply);
+    applyRowHeights();
+}
+
+void Grid::setCols(int cols) {
+    m_model.setCols(cols);
+    m_columnTwips.resize(size_t(std::max(cols, 0)), 0);
+    applyColumnWidths();
+}
+
+void Grid::setColumnWidthTwips(int col, int twips) {
+    if (col < 0 || col >= cols())
+        return;
+    m_columnTwips[size_t(col)] = twips;
+    setColumnWidth(col, twipsToPixels(twips, m_scale));
+}
+
+int Grid::columnWidthTwips(int col) const {
+    return col >= 0 && col < int(m_columnTwips.size()) ? m_columnTwips[size_t(col)] : 0;
+}
+
+void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
+    m_rowHeights = mode;
+    if (fixedTwips > 0)
+        m_fixedRowTwips = fixedTwips;
+    setVerticalScrollBarPolicy(mode == RowHeights::ShareHeight ? Qt::ScrollBarAlwaysOff
+                                                               : Qt::ScrollBarAsNeeded);
+    applyRowHeights();
+}
+
+void Grid::setScale(double scale) {
+    m_scale = scale;
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { width: %1px; }")
+            .arg(twipsToPixels(kScrollBarTwips, scale)));
+    applyColumnWidths();
+    applyRowHeights();
+}
+
+void Grid::applyColumnWidths() {
+    for (int c = 0; c < int(m_columnTwips.size()); ++c)
+        setColumnWidth(c, twipsToPixels(m_columnTwips[size_t(c)], m_scale));
+}
+
+void Grid::applyRowHeights() {
+    const int count = rows();
+    if (m_rowHeights == RowHeights::Fixed) {
+        verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
+        return;
+    }
+    const int height = viewport()->height();
+    for (int r = 0; r < count; ++r)
+        setRowHeight(r, height * (r + 1) / count - height * r / count);
+}
+
+void Grid::setCurrent(int row, int col) {
+    m_row = row;
+    m_col = col;
+}
+
+int Grid::topRow() const { return verticalScrollBar()->value(); }
+
+void Grid::setTopRow(int row) { verticalScrollBar()->setValue(row); }
+
+QRect Grid::cellRect(int row, int col) const { return visualRect(m_model.index(row, col)); }
+
+void Grid::press(const QPoint& pos) {
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid())
+        return;
+    m_pressed = true;
+    setCurrent(index.row(), index.column());
+    emit pressed(index.row(), index.column());
+}
+
+void Grid::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        press(event->position().toPoint());
+}
+
+// A second quick tap is a tap of its own, not a double click.
+void Grid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void Grid::mouseMoveEvent(QMouseEvent* /*event*/) {}
+
+void Grid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    emit released();
+    if (viewport()->rect().contains(event->position().toPoint()))
+        emit clicked(m_row, m_col);
+}
+
+void Grid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    applyRowHeights();
+}
+
+DrawingSuspended::DrawingSuspended(QWidget* widget)
+    : m_widget(widget), m_wasEnabled(widget->updatesEnabled()) {
+    widget->setUpdatesEnabled(false);
+}
+
+DrawingSuspended::~DrawingSuspended() { m_widget->setUpdatesEnabled(m_wasEnabled); }

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "platform/grid_model.h"
+
+#include <QTableView>
+#include <vector>
+
+// The grid control of the board and the lists: a table of text cells with
+// painted back colours over a GridModel. No headers, no editing and no Qt
+// selection: only the painted colours show which cell or row is chosen.
+// Column widths and row heights are kept in twips and follow the layout's
+// scale. A board grid shares its height equally among its rows, so a tap at
+// the centre of a cell's rectangle always hits that cell.
+class Grid final : public QTableView {
+    Q_OBJECT
+public:
+    enum class RowHeights { ShareHeight, Fixed };
+
+    explicit Grid(QWidget* parent = nullptr);
+
+    GridModel& cells() { return m_model; }
+    const GridModel& cells() const { return m_model; }
+
+    // Shorthands of the model.
+    int rows() const { return m_model.rows(); }
+    int cols() const { return m_model.cols(); }
+    void setRows(int rows) { m_model.setRows(rows); }
+    void setCols(int cols);
+    QString text(int row, int col) const { return m_model.text(row, col); }
+    void setText(int row, int col, const QString& text) { m_model.setText(row, col, text); }
+
+    void setColumnWidthTwips(int col, int twips);
+    int columnWidthTwips(int col) const;
+    void setRowHeights(RowHeights mode, int fixedTwips = 0);
+    void setScale(double scale);
+
+    // The cell of the last press (the grid's current cell).
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    void setCurrent(int row, int col);
+
+    int topRow() const;
+    void setTopRow(int row);
+
+    // Pixel rectangle of a cell on the viewport, for taps and tests.
+    QRect cellRect(int row, int col) const;
+
+signals:
+    // A press on a cell, after the current cell has moved to it.
+    void pressed(int row, int col);
+    // The tap completed: released over the grid after a press on a cell.
+    void clicked(int row, int col);
+    void released();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void applyColumnWidths();
+    void applyRowHeights();
+    void press(const QPoint& pos);
+
+    GridModel m_model;
+    std::vector<int> m_columnTwips;
+    RowHeights m_rowHeights = RowHeights::Fixed;
+    int m_fixedRowTwips = 1425;
+    double m_scale = 1.0;
+    int m_row = 0;
+    int m_col = 0;
+    bool m_pressed = false;
+};
+
+// Suspends a grid's drawing for a bulk update and resumes it when it goes.
+class DrawingSuspended {
+public:
+    explicit DrawingSuspended(QWidget* widget);
+    ~DrawingSuspended();
+    DrawingSuspended(const DrawingSuspended&) = delete;
+    DrawingSuspended& operator=(const DrawingSuspended&) = delete;
+
+private:
+    QWidget* m_widget;
+    bool m_wasEnabled;
+};

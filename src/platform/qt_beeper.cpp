@@ -1,0 +1,5 @@
+#include "platform/qt_beeper.h"
+
+#include <QApplication>
+
+void QtBeeper::beep() { QApplication::beep(); }

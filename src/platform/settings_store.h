@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The per-user store of the options: string values under application "Talk",
+// section "OPT", addressed by key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<QString> value(const QString& key) const = 0;
+    virtual void setValue(const QString& key, const QString& value) = 0;
+};
