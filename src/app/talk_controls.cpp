@@ -1,6 +1,7 @@
 #include "app/talk_controls.h"
 
 #include "platform/back_color.h"
+#include "platform/caption_button.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/twip_layout.h"
@@ -86,7 +87,7 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
         return frame;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new CaptionButton(caption, parent);
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     }
