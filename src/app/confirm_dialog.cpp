@@ -13,7 +13,8 @@ const FontSpec kFont{FontFace::PGothic, 48, true};
 }
 
 ConfirmDialog::ConfirmDialog(double scale, QWidget* parent)
-    : QDialog(parent), m_layout(new TwipLayout(this, {0, 0, 11775, 4545})) {
+    : QDialog(parent)
+    , m_layout(new TwipLayout(this, {0, 0, 11775, 4545})) {
     setObjectName(QStringLiteral("frmOK"));
     setWindowTitle(QStringLiteral("問い合わせ？"));
     setBackColor(this, bgrColor(colors::kWindow));

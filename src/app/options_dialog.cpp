@@ -35,7 +35,9 @@ template <typename T> T* OptionsDialog::add(T* widget, const QString& name, cons
 }
 
 OptionsDialog::OptionsDialog(SettingsStore& store, double scale, QWidget* parent)
-    : QDialog(parent), m_store(store), m_layout(new TwipLayout(this, {0, 0, 6990, 10005})) {
+    : QDialog(parent)
+    , m_store(store)
+    , m_layout(new TwipLayout(this, {0, 0, 6990, 10005})) {
     setObjectName(QStringLiteral("frmOPT"));
     setWindowTitle(QStringLiteral("オプション"));
     setBackColor(this, bgrColor(kBack));
@@ -60,22 +62,22 @@ OptionsDialog::OptionsDialog(SettingsStore& store, double scale, QWidget* parent
     Option1[1] = option(frmOPT1, "２回クリックで文字選択画面へ", QStringLiteral("Option1(1)"),
                         {360, 1605, 5655, 315});
 
-    frmOPT2 = frame("文字選択画面の設定（拡大画面）", QStringLiteral("frmOPT2"),
-                    {480, 2280, 6135, 1215});
+    frmOPT2 =
+        frame("文字選択画面の設定（拡大画面）", QStringLiteral("frmOPT2"), {480, 2280, 6135, 1215});
     Option2[0] = option(frmOPT2, "１回クリックで文字入力", QStringLiteral("Option2(0)"),
                         {360, 360, 5535, 315});
     Option2[1] = option(frmOPT2, "２回クリックで文字入力", QStringLiteral("Option2(1)"),
                         {360, 765, 5535, 315});
 
     frmVoice = frame("声の設定", QStringLiteral("frmVoice"), {480, 3600, 6135, 2295});
-    Option3[0] = option(frmVoice, "毎回声を出す", QStringLiteral("Option3(0)"),
-                        {360, 360, 5535, 360});
+    Option3[0] =
+        option(frmVoice, "毎回声を出す", QStringLiteral("Option3(0)"), {360, 360, 5535, 360});
     Option3[1] = option(frmVoice, "文字選択での時に声を出す　（毎回）",
                         QStringLiteral("Option3(1)"), {360, 840, 5535, 360});
     Option3[2] = option(frmVoice, "文字入力の時に声を出す　　（最後）",
                         QStringLiteral("Option3(2)"), {360, 1320, 5535, 360});
-    Option3[3] = option(frmVoice, "声を出さない", QStringLiteral("Option3(3)"),
-                        {360, 1800, 5535, 360});
+    Option3[3] =
+        option(frmVoice, "声を出さない", QStringLiteral("Option3(3)"), {360, 1800, 5535, 360});
 
     frmSample = frame("例文の設定", QStringLiteral("frmSample"), {480, 6000, 6135, 1575});
     chkSamp = add(new QCheckBox(QStringLiteral("例文を自動で表示する。"), frmSample),

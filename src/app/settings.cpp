@@ -33,4 +33,6 @@ Settings readSettings(const SettingsStore& store) {
     return s;
 }
 
-int textPointSize(const Settings& settings) { return settings.moji == 1 ? 100 : 55; }
+int textPointSize(const Settings& settings) {
+    return settings.moji == 1 ? 100 : 55;
+}

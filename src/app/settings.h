@@ -7,14 +7,14 @@ class SettingsStore;
 
 // The user's eight options, read from the store by readSettings() only.
 struct Settings {
-    int opt1 = 0;     // board taps: 0 one tap opens the panel, 1 two taps open it,
-                      // 2 one tap enters, 3 two taps enter
-    int opt2 = 0;     // panel taps: 0 one tap enters, 1 two taps enter
-    int opt3 = 0;     // voice: 0 always, 1 on "S" and "E", 2 on "E", 3 never
-    int beep = 0;     // 1: key beep on every tap
-    int moji = 0;     // 1: large text (100 points instead of 55)
-    int samp = 1;     // non-zero: offer phrases after each entry
-    qint32 gMaxC = 9; // index of the board's last column: 9 or 14
+    int opt1 = 0;      // board taps: 0 one tap opens the panel, 1 two taps open it,
+                       // 2 one tap enters, 3 two taps enter
+    int opt2 = 0;      // panel taps: 0 one tap enters, 1 two taps enter
+    int opt3 = 0;      // voice: 0 always, 1 on "S" and "E", 2 on "E", 3 never
+    int beep = 0;      // 1: key beep on every tap
+    int moji = 0;      // 1: large text (100 points instead of 55)
+    int samp = 1;      // non-zero: offer phrases after each entry
+    qint32 gMaxC = 9;  // index of the board's last column: 9 or 14
     qint16 sample = 2; // number of trailing characters that make the phrase key
 };
 

@@ -12,17 +12,17 @@ class TwipLayout;
 // that code and table read side by side. Each control's object name is its
 // name; control arrays are named with their index, as "cmdRes(3)".
 struct TalkControls {
-    QFrame* fraSet;     // the selection panel, hidden
+    QFrame* fraSet; // the selection panel, hidden
     Grid* grdBoard2;
     QPushButton* cmdEnd2;
     QPushButton* cmdspace;
-    QFrame* fraRes;     // edit buttons
+    QFrame* fraRes; // edit buttons
     QPushButton* cmdRes[5];
     QPushButton* cmdStart;
-    QFrame* fraDay;     // entry buttons
+    QFrame* fraDay; // entry buttons
     QPushButton* cmdRevise;
     QPushButton* cmdBack;
-    QFrame* fraTalk;    // list buttons
+    QFrame* fraTalk; // list buttons
     QPushButton* cmdUp;
     QPushButton* cmdDown;
     QPushButton* cmdDec;
@@ -44,7 +44,7 @@ struct TalkControls {
     QPushButton* cmdOpt;
     Grid* grdBoard;
     QPushButton* cmdSampDel;
-    QLabel* txtHide;    // carries the text of the next insertion; never shown
+    QLabel* txtHide; // carries the text of the next insertion; never shown
 };
 
 // Creates every control of the main window at its design place, with its

@@ -17,7 +17,9 @@ constexpr TwipRect kClientArea{0, 0, 15270, 11115};
 }
 
 TalkWindow::TalkWindow(Services& services, const QString& appDir, QWidget* parent)
-    : QWidget(parent), m_services(services), m_layout(new TwipLayout(this, kClientArea)) {
+    : QWidget(parent)
+    , m_services(services)
+    , m_layout(new TwipLayout(this, kClientArea)) {
     setObjectName(QStringLiteral("frmTalk"));
     setBackColor(this, bgrColor(colors::kWindow));
     m_c = buildTalkControls(this, *m_layout);
@@ -43,10 +45,13 @@ void TalkWindow::startUp() {
 }
 
 void TalkWindow::applyTextSize() {
-    m_layout->setFont(m_c.txtTalk, {FontFace::Gothic, double(textPointSize(m_state.settings)), true});
+    m_layout->setFont(m_c.txtTalk,
+                      {FontFace::Gothic, double(textPointSize(m_state.settings)), true});
 }
 
-void TalkWindow::setBoard() { ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC); }
+void TalkWindow::setBoard() {
+    ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC);
+}
 
 // Form_Activate: the text panel has the focus whenever the window is active.
 void TalkWindow::changeEvent(QEvent* event) {
@@ -62,7 +67,9 @@ void TalkWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::exit(0);
 }
 
-void TalkWindow::cmdKey_Click() { setBoard(); }
+void TalkWindow::cmdKey_Click() {
+    setBoard();
+}
 
 void TalkWindow::cmdOpt_Click() {
     OptionsDialog dialog(m_services.store, m_layout->scale(), this);
@@ -76,4 +83,6 @@ void TalkWindow::cmdOpt_Click() {
     setBoard();
 }
 
-void TalkWindow::cmdEnd_Click() { close(); }
+void TalkWindow::cmdEnd_Click() {
+    close();
+}

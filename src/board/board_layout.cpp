@@ -78,6 +78,8 @@ std::vector<QStringList> cells(BoardSet set, int gMaxC) {
     return rows;
 }
 
-int columnWidthTwips(int gMaxC) { return gMaxC == kVoicedMaxC ? 1013 : 1530; }
+int columnWidthTwips(int gMaxC) {
+    return gMaxC == kVoicedMaxC ? 1013 : 1530;
+}
 
 } // namespace board

@@ -9,7 +9,7 @@ enum class BoardSet { Hiragana, Katakana, Letters };
 
 namespace board {
 constexpr int kRows = 5;
-constexpr int kPlainMaxC = 9;  // ten columns: the plain kana rows
+constexpr int kPlainMaxC = 9;   // ten columns: the plain kana rows
 constexpr int kVoicedMaxC = 14; // fifteen columns: with the voiced rows
 
 // The caption of cmdKey names the set on show.

@@ -17,12 +17,11 @@ void setBackColor(QWidget* widget, const QColor& color) {
             widget->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(name));
             return;
         }
-        widget->setStyleSheet(
-            QStringLiteral("QPushButton { background-color: %1; color: black;"
-                           " border: 2px outset #a0a0a0; }"
-                           " QPushButton:pressed { border-style: inset; }"
-                           " QPushButton:disabled { color: #808080; }")
-                .arg(name));
+        widget->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                             " border: 2px outset #a0a0a0; }"
+                                             " QPushButton:pressed { border-style: inset; }"
+                                             " QPushButton:disabled { color: #808080; }")
+                                  .arg(name));
         return;
     }
     QPalette palette = widget->palette();
@@ -31,4 +30,6 @@ void setBackColor(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
-QColor backColor(const QWidget* widget) { return widget->property(kProperty).value<QColor>(); }
+QColor backColor(const QWidget* widget) {
+    return widget->property(kProperty).value<QColor>();
+}

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 
-BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyPointer::BusyPointer() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
 // A question asked meanwhile may already have restored the normal pointer.
 BusyPointer::~BusyPointer() {

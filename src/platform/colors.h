@@ -12,8 +12,8 @@ namespace colors {
 constexpr quint32 kWhite = 0xFFFFFF;
 constexpr quint32 kBlack = 0x000000;
 constexpr quint32 kSilver = 0xC0C0C0;
-constexpr quint32 kHighlight = 0x80FF80; // HighlightColor: chosen row, pressed cell
-constexpr quint32 kWindow = 0xFF8080;    // back colour of the main window and its frames
-constexpr quint32 kDesktop = 0x80000001; // system colour: desktop background
+constexpr quint32 kHighlight = 0x80FF80;   // HighlightColor: chosen row, pressed cell
+constexpr quint32 kWindow = 0xFF8080;      // back colour of the main window and its frames
+constexpr quint32 kDesktop = 0x80000001;   // system colour: desktop background
 constexpr quint32 kTitleText = 0x80000009; // system colour: active title-bar text
 } // namespace colors

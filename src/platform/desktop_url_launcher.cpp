@@ -2,4 +2,6 @@
 
 #include <QDesktopServices>
 
-void DesktopUrlLauncher::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopUrlLauncher::open(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

@@ -3,7 +3,9 @@
 #include <QStringList>
 #include <QtMath>
 
-int pointsToPixels(double points, double scale) { return qMax(1, qRound(points * 96.0 / 72.0 * scale)); }
+int pointsToPixels(double points, double scale) {
+    return qMax(1, qRound(points * 96.0 / 72.0 * scale));
+}
 
 QFont makeFont(const FontSpec& spec, double scale) {
     QFont font;

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTouchEvent>
 
 namespace {
 // Width of the list grids' vertical scroll bar (the 338 twips the lists leave
@@ -12,7 +13,8 @@ namespace {
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-Grid::Grid(QWidget* parent) : QTableView(parent) {
+Grid::Grid(QWidget* parent)
+    : QTableView(parent) {
     setModel(&m_model);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -28,6 +30,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent) {
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
     setAutoScroll(false);
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);
@@ -69,9 +72,8 @@ void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
 
 void Grid::setScale(double scale) {
     m_scale = scale;
-    verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical { width: %1px; }")
-            .arg(twipsToPixels(kScrollBarTwips, scale)));
+    verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; }")
+                                           .arg(twipsToPixels(kScrollBarTwips, scale)));
     applyColumnWidths();
     applyRowHeights();
 }
@@ -97,11 +99,17 @@ void Grid::setCurrent(int row, int col) {
     m_col = col;
 }
 
-int Grid::topRow() const { return verticalScrollBar()->value(); }
+int Grid::topRow() const {
+    return verticalScrollBar()->value();
+}
 
-void Grid::setTopRow(int row) { verticalScrollBar()->setValue(row); }
+void Grid::setTopRow(int row) {
+    verticalScrollBar()->setValue(row);
+}
 
-QRect Grid::cellRect(int row, int col) const { return visualRect(m_model.index(row, col)); }
+QRect Grid::cellRect(int row, int col) const {
+    return visualRect(m_model.index(row, col));
+}
 
 void Grid::press(const QPoint& pos) {
     const QModelIndex index = indexAt(pos);
@@ -118,17 +126,50 @@ void Grid::mousePressEvent(QMouseEvent* event) {
 }
 
 // A second quick tap is a tap of its own, not a double click.
-void Grid::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
 
 void Grid::mouseMoveEvent(QMouseEvent* /*event*/) {}
 
 void Grid::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_pressed)
+    if (event->button() == Qt::LeftButton)
+        release(event->position().toPoint());
+}
+
+void Grid::release(const QPoint& pos) {
+    if (!m_pressed)
         return;
     m_pressed = false;
     emit released();
-    if (viewport()->rect().contains(event->position().toPoint()))
+    if (viewport()->rect().contains(pos))
         emit clicked(m_row, m_col);
+}
+
+bool Grid::viewportEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel: {
+        const auto* touch = static_cast<QTouchEvent*>(event);
+        if (isEnabled() && !touch->points().isEmpty()) {
+            const QPoint pos = touch->points().first().position().toPoint();
+            if (event->type() == QEvent::TouchBegin)
+                press(pos);
+            else if (event->type() == QEvent::TouchEnd)
+                release(pos);
+            else
+                m_pressed = false;
+        }
+        event->accept();
+        return true;
+    }
+    case QEvent::TouchUpdate:
+        event->accept();
+        return true;
+    default:
+        return QTableView::viewportEvent(event);
+    }
 }
 
 void Grid::resizeEvent(QResizeEvent* event) {
@@ -137,8 +178,11 @@ void Grid::resizeEvent(QResizeEvent* event) {
 }
 
 DrawingSuspended::DrawingSuspended(QWidget* widget)
-    : m_widget(widget), m_wasEnabled(widget->updatesEnabled()) {
+    : m_widget(widget)
+    , m_wasEnabled(widget->updatesEnabled()) {
     widget->setUpdatesEnabled(false);
 }
 
-DrawingSuspended::~DrawingSuspended() { m_widget->setUpdatesEnabled(m_wasEnabled); }
+DrawingSuspended::~DrawingSuspended() {
+    m_widget->setUpdatesEnabled(m_wasEnabled);
+}

@@ -10,7 +10,8 @@
 // selection: only the painted colours show which cell or row is chosen.
 // Column widths and row heights are kept in twips and follow the layout's
 // scale. A board grid shares its height equally among its rows, so a tap at
-// the centre of a cell's rectangle always hits that cell.
+// the centre of a cell's rectangle always hits that cell. Touch and mouse taps
+// act alike.
 class Grid final : public QTableView {
     Q_OBJECT
 public:
@@ -58,11 +59,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void applyColumnWidths();
     void applyRowHeights();
     void press(const QPoint& pos);
+    void release(const QPoint& pos);
 
     GridModel m_model;
     std::vector<int> m_columnTwips;

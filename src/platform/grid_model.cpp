@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+GridModel::GridModel(QObject* parent)
+    : QAbstractTableModel(parent) {}
 
 bool GridModel::valid(int row, int col) const {
     return row >= 0 && row < rows() && col >= 0 && col < m_cols;
@@ -98,9 +99,13 @@ void GridModel::sortByColumn(int col, Qt::SortOrder order) {
     emit layoutChanged();
 }
 
-void GridModel::setAlignment(Qt::Alignment alignment) { m_alignment = alignment; }
+void GridModel::setAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows();
+}
 
 int GridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_cols;

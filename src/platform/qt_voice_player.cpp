@@ -13,4 +13,6 @@ void QtVoicePlayer::play(const QString& wavPath) {
     m_effect.play();
 }
 
-void QtVoicePlayer::stop() { m_effect.stop(); }
+void QtVoicePlayer::stop() {
+    m_effect.stop();
+}

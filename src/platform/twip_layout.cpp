@@ -6,7 +6,9 @@
 #include <QWidget>
 
 TwipLayout::TwipLayout(QWidget* window, TwipRect designSize)
-    : QObject(window), m_window(window), m_design(designSize) {
+    : QObject(window)
+    , m_window(window)
+    , m_design(designSize) {
     window->installEventFilter(this);
 }
 
@@ -18,7 +20,9 @@ void TwipLayout::place(QWidget* widget, const TwipRect& rect) {
     apply(entry);
 }
 
-TwipRect TwipLayout::rect(const QWidget* widget) const { return m_entries.value(widget).rect; }
+TwipRect TwipLayout::rect(const QWidget* widget) const {
+    return m_entries.value(widget).rect;
+}
 
 void TwipLayout::setHeight(QWidget* widget, int twips) {
     TwipRect r = rect(widget);
@@ -34,7 +38,9 @@ void TwipLayout::setFont(QWidget* widget, const FontSpec& font) {
     apply(entry);
 }
 
-FontSpec TwipLayout::font(const QWidget* widget) const { return m_entries.value(widget).font; }
+FontSpec TwipLayout::font(const QWidget* widget) const {
+    return m_entries.value(widget).font;
+}
 
 QSize TwipLayout::designPixels(double scale) const {
     return QSize(twipsToPixels(m_design.width, scale), twipsToPixels(m_design.height, scale));
@@ -42,11 +48,10 @@ QSize TwipLayout::designPixels(double scale) const {
 
 void TwipLayout::fitTo(QSize client) {
     const QSize design = designPixels();
-    const double scale = qMin(double(client.width()) / design.width(),
-                              double(client.height()) / design.height());
+    const double scale =
+        qMin(double(client.width()) / design.width(), double(client.height()) / design.height());
     const QSize used = designPixels(scale);
-    const QPoint origin((client.width() - used.width()) / 2,
-                        (client.height() - used.height()) / 2);
+    const QPoint origin((client.width() - used.width()) / 2, (client.height() - used.height()) / 2);
     if (qFuzzyCompare(scale, m_scale) && origin == m_origin)
         return;
     m_scale = scale;

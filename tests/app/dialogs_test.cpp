@@ -28,8 +28,12 @@ void whenAsked(SeenDialog& seen, std::function<void(QDialog*)> act) {
         QVERIFY(dialog);
         auto* left = dialog->findChild<QPushButton*>("cmdOK(0)");
         auto* right = dialog->findChild<QPushButton*>("cmdOK(1)");
-        seen = {dialog->windowTitle(), dialog->findChild<QLabel*>("lblOK")->text(), left->text(),
-                right->text(), right->isVisibleTo(dialog), left->x()};
+        seen = {dialog->windowTitle(),
+                dialog->findChild<QLabel*>("lblOK")->text(),
+                left->text(),
+                right->text(),
+                right->isVisibleTo(dialog),
+                left->x()};
         act(dialog);
     });
 }
@@ -49,12 +53,18 @@ private slots:
         QTest::addColumn<bool>("rightShown");
         QTest::addColumn<int>("leftX");
         QTest::addColumn<bool>("answer");
-        QTest::newRow("notice") << 48 << 0 << "ＯＫ" << "キャンセル" << false << 233 << true;
-        QTest::newRow("yes") << 36 << 0 << "ＹＥＳ" << "ＮＯ" << true << 20 << true;
-        QTest::newRow("no") << 36 << 1 << "ＹＥＳ" << "ＮＯ" << true << 20 << false;
-        QTest::newRow("ok") << 33 << 0 << "ＯＫ" << "キャンセル" << true << 20 << true;
-        QTest::newRow("cancel") << 33 << 1 << "ＯＫ" << "キャンセル" << true << 20 << false;
-        QTest::newRow("other style") << 0 << 0 << "OK" << "キャンセル" << true << 20 << true;
+        QTest::newRow("notice") << 48 << 0 << "ＯＫ"
+                                << "キャンセル" << false << 233 << true;
+        QTest::newRow("yes") << 36 << 0 << "ＹＥＳ"
+                             << "ＮＯ" << true << 20 << true;
+        QTest::newRow("no") << 36 << 1 << "ＹＥＳ"
+                            << "ＮＯ" << true << 20 << false;
+        QTest::newRow("ok") << 33 << 0 << "ＯＫ"
+                            << "キャンセル" << true << 20 << true;
+        QTest::newRow("cancel") << 33 << 1 << "ＯＫ"
+                                << "キャンセル" << true << 20 << false;
+        QTest::newRow("other style") << 0 << 0 << "OK"
+                                     << "キャンセル" << true << 20 << true;
     }
     void askUserStyles() {
         QFETCH(int, style);
@@ -110,9 +120,9 @@ private slots:
         QCOMPARE(dialog.cmbSample->currentText(), QString("２"));
         dialog.cmdOK[1]->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        const QList<QPair<QString, QString>> expected{
-            {"OPT1", "0"}, {"OPT2", "0"}, {"OPT3", "0"}, {"Samp", "1"},
-            {"Sample", "2"}, {"Beep", "0"}, {"Moji", "0"}, {"gMaxC", "9"}};
+        const QList<QPair<QString, QString>> expected{{"OPT1", "0"}, {"OPT2", "0"},   {"OPT3", "0"},
+                                                      {"Samp", "1"}, {"Sample", "2"}, {"Beep", "0"},
+                                                      {"Moji", "0"}, {"gMaxC", "9"}};
         QCOMPARE(store.writes, expected);
     }
 

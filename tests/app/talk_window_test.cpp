@@ -73,18 +73,17 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<quint32>("color");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("cmdSamp") << "cmdSamp" << QRect(36, 552, 235, 83) << "例文表示"
-                                 << 0xFFC0C0u << true;
-        QTest::newRow("cmdSampDel") << "cmdSampDel" << QRect(36, 656, 235, 48) << "例文削除"
-                                    << 0xC0C0FFu << false;
-        QTest::newRow("cmdRes(0)") << "cmdRes(0)" << QRect(292, 12, 85, 181) << "→" << 0xFFFFFFu
-                                   << true;
-        QTest::newRow("cmdRes(1)") << "cmdRes(1)" << QRect(404, 12, 151, 87) << "ＢＳ"
-                                   << 0xC0E0FFu << true;
+        QTest::newRow("cmdSamp") << "cmdSamp" << QRect(36, 552, 235, 83) << "例文表示" << 0xFFC0C0u
+                                 << true;
+        QTest::newRow("cmdSampDel")
+            << "cmdSampDel" << QRect(36, 656, 235, 48) << "例文削除" << 0xC0C0FFu << false;
+        QTest::newRow("cmdRes(0)")
+            << "cmdRes(0)" << QRect(292, 12, 85, 181) << "→" << 0xFFFFFFu << true;
+        QTest::newRow("cmdRes(1)")
+            << "cmdRes(1)" << QRect(404, 12, 151, 87) << "ＢＳ" << 0xC0E0FFu << true;
         QTest::newRow("cmdKey") << "cmdKey" << QRect(858, 666, 153, 71) << "ひら" << 0xC0FFC0u
                                 << true;
-        QTest::newRow("cmdEnd") << "cmdEnd" << QRect(0, 656, 27, 71) << "終了" << 0xFF8080u
-                                << true;
+        QTest::newRow("cmdEnd") << "cmdEnd" << QRect(0, 656, 27, 71) << "終了" << 0xFF8080u << true;
         QTest::newRow("cmdspace") << "cmdspace" << QRect(8, 480, 385, 104) << "スペース"
                                   << 0x80000009u << true;
         QTest::newRow("cmdDec") << "cmdDec" << QRect(424, 16, 113, 177) << "決定" << 0xFFC0C0u
@@ -145,9 +144,12 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("columnPixels");
         QTest::addColumn<int>("textPoints");
-        QTest::newRow("gMaxC 10") << "10" << "0" << 10 << 102 << 55;
-        QTest::newRow("gMaxC 14") << "14" << "0" << 15 << 68 << 55;
-        QTest::newRow("Moji 1") << "9" << "1" << 10 << 102 << 100;
+        QTest::newRow("gMaxC 10") << "10"
+                                  << "0" << 10 << 102 << 55;
+        QTest::newRow("gMaxC 14") << "14"
+                                  << "0" << 15 << 68 << 55;
+        QTest::newRow("Moji 1") << "9"
+                                << "1" << 10 << 102 << 100;
     }
     void storedOptionsShapeTheStart() {
         QFETCH(QString, gMaxC);
