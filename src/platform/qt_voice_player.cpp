@@ -5,11 +5,13 @@
 
 void QtVoicePlayer::play(const QString& wavPath) {
     m_effect.stop();
-    if (!QFileInfo::exists(wavPath)) {
-        m_effect.setSource(QUrl());
+    // Dropping the source first makes a repeat of the same file load afresh
+    // and start from its beginning rather than carry on where it stopped.
+    m_effect.setSource(QUrl());
+    if (wavPath.isEmpty() || !QFileInfo(wavPath).isFile())
         return;
-    }
     m_effect.setSource(QUrl::fromLocalFile(wavPath));
+    // Starts once the clip is loaded, which happens in the background.
     m_effect.play();
 }
 

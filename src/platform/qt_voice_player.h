@@ -4,7 +4,7 @@
 
 #include <QSoundEffect>
 
-// Plays WAV files through Qt Multimedia.
+// Plays WAV files through Qt Multimedia on the default audio output.
 class QtVoicePlayer final : public VoicePlayer {
 public:
     void play(const QString& wavPath) override;

@@ -1,0 +1,51 @@
+#include "text/voice_output.h"
+
+#include "app/shared_state.h"
+#include "platform/pause.h"
+#include "platform/voice_player.h"
+
+#include <algorithm>
+#include <cmath>
+
+VoiceOutput::VoiceOutput(VoicePlayer& player, Pause& pause, SharedState& state)
+    : m_player(player)
+    , m_pause(pause)
+    , m_state(state) {}
+
+bool VoiceOutput::allows(int opt3, QChar occasion) {
+    switch (opt3) {
+    case 1:
+        return occasion == QLatin1Char('E') || occasion == QLatin1Char('S');
+    case 2:
+        return occasion == QLatin1Char('E');
+    case 3:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void VoiceOutput::playVoice(const QString& text, double waitSeconds, QChar occasion) {
+    if (!allows(m_state.settings.opt3, occasion))
+        return;
+    m_state.stopRead = false;
+    speak(text);
+    m_pause.wait(std::max(0, int(std::lround(waitSeconds * 1000))));
+    m_state.stopRead = true;
+}
+
+void VoiceOutput::speak(const QString& text) {
+    const QString path = wavPath(text);
+    if (path.isEmpty())
+        m_player.stop();
+    else
+        m_player.play(path);
+}
+
+QString VoiceOutput::wavPath(const QString& text) const {
+    // A "/" would reach outside the folder or another file ("/" itself
+    // would name the hidden file ".wav").
+    if (text.contains(QLatin1Char('/')) || text.contains(QChar(0)))
+        return QString();
+    return m_state.appDir + QLatin1Char('/') + text + QStringLiteral(".wav");
+}

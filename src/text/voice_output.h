@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+class Pause;
+struct SharedState;
+class VoicePlayer;
+
+// Speaks texts by playing the recording named after them, <appDir>/<text>.wav.
+// playVoice serves the board taps and obeys the voice mode "OPT3"; speak is
+// the unfiltered play of read-aloud, which does its own waiting.
+class VoiceOutput {
+public:
+    VoiceOutput(VoicePlayer& player, Pause& pause, SharedState& state);
+
+    // Whether voice mode opt3 speaks on an occasion: "S" a tap that opens the
+    // selection panel, "E" a tap that enters a character, "1" the first tap of
+    // a two-tap mode.
+    static bool allows(int opt3, QChar occasion);
+
+    // PlayVoice: when the voice mode allows the occasion, clears stopRead,
+    // starts the clip, waits waitSeconds (pending taps and the stop label run
+    // meanwhile) and sets stopRead, which ends a read-aloud in progress.
+    // Otherwise returns at once and leaves stopRead alone.
+    void playVoice(const QString& text, double waitSeconds, QChar occasion);
+
+    // Stops the clip that is sounding and starts the recording of text.
+    void speak(const QString& text);
+
+    // The recording of text; empty for a text that cannot name a file in the
+    // application folder (it holds "/" or NUL).
+    QString wavPath(const QString& text) const;
+
+private:
+    VoicePlayer& m_player;
+    Pause& m_pause;
+    SharedState& m_state;
+};
