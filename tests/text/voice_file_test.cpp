@@ -1,0 +1,35 @@
+#include "text/voice_file.h"
+
+#include <QTest>
+
+class VoiceFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pathOfText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("kana") << "あ"
+                              << "/opt/talk/あ.wav";
+        QTest::newRow("end marker") << "_"
+                                    << "/opt/talk/_.wav";
+        QTest::newRow("full-width space") << "　"
+                                          << "/opt/talk/　.wav";
+        QTest::newRow("cell of two") << "きゃ"
+                                     << "/opt/talk/きゃ.wav";
+        QTest::newRow("dots stay in the folder") << ".."
+                                                 << "/opt/talk/...wav";
+        QTest::newRow("slash has no file") << "/"
+                                           << "";
+        QTest::newRow("no way out of the folder") << "../../etc/x"
+                                                  << "";
+        QTest::newRow("NUL has no file") << QString(QChar(0)) << "";
+    }
+    void pathOfText() {
+        QFETCH(QString, text);
+        QFETCH(QString, path);
+        QCOMPARE(voiceFilePath("/opt/talk", text), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(VoiceFileTest)
+#include "voice_file_test.moc"
