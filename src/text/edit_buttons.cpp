@@ -51,8 +51,9 @@ EditButtons::EditButtons(TextPanel& panel, TextPanelSize& size, TalkControls& co
     colourOnPress(m_c.cmdSamp, 0xC00000, 0xFFC0C0);
 }
 
-void EditButtons::startRepeat(std::function<bool()> step) {
+void EditButtons::startRepeat(QPushButton* button, std::function<bool()> step) {
     m_state.keyHeld = true;
+    m_held = button;
     m_step = std::move(step);
     if (m_step())
         m_repeat.start();
@@ -61,6 +62,13 @@ void EditButtons::startRepeat(std::function<bool()> step) {
 }
 
 void EditButtons::repeatStep() {
+    // A button hidden while held (its frame replaced by another) is never
+    // released by the pointer: release it here.
+    if (m_held && !m_held->isVisible()) {
+        m_held->setDown(false);
+        emit m_held->released();
+        return;
+    }
     if (!m_step || !m_step())
         m_repeat.stop();
 }
@@ -68,12 +76,13 @@ void EditButtons::repeatStep() {
 void EditButtons::release() {
     m_state.keyHeld = false;
     m_repeat.stop();
+    m_held = nullptr;
     m_step = nullptr;
 }
 
 void EditButtons::cmdRes_MouseDown(int index) {
     setBackColor(m_c.cmdRes[index], bgrColor(kPressed));
-    startRepeat([this, index] { return editKeyStep(index); });
+    startRepeat(m_c.cmdRes[index], [this, index] { return editKeyStep(index); });
 }
 
 // White for all five, whatever their design colour.
@@ -84,7 +93,7 @@ void EditButtons::cmdRes_MouseUp(int index) {
 
 void EditButtons::cmdUp_MouseDown() {
     setBackColor(m_c.cmdUp, bgrColor(0xC000));
-    startRepeat([this] { return listStep(-1); });
+    startRepeat(m_c.cmdUp, [this] { return listStep(-1); });
 }
 
 void EditButtons::cmdUp_MouseUp() {
@@ -94,7 +103,7 @@ void EditButtons::cmdUp_MouseUp() {
 
 void EditButtons::cmdDown_MouseDown() {
     setBackColor(m_c.cmdDown, bgrColor(0x8000));
-    startRepeat([this] { return listStep(1); });
+    startRepeat(m_c.cmdDown, [this] { return listStep(1); });
 }
 
 void EditButtons::cmdDown_MouseUp() {

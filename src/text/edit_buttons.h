@@ -6,6 +6,7 @@
 
 class Clipboard;
 class Grid;
+class QPushButton;
 class TextPanel;
 class TextPanelSize;
 struct SharedState;
@@ -38,7 +39,7 @@ public:
     void cmdPaste_Click();
 
 private:
-    void startRepeat(std::function<bool()> step);
+    void startRepeat(QPushButton* button, std::function<bool()> step);
     void release();
     bool editKeyStep(int index);
     bool listStep(int delta);
@@ -50,5 +51,6 @@ private:
     SharedState& m_state;
     Clipboard& m_clipboard;
     QTimer m_repeat;
+    QPushButton* m_held = nullptr;
     std::function<bool()> m_step;
 };

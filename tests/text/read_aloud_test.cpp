@@ -61,6 +61,7 @@ private slots:
 
     void everyCharacterIsSpokenWithTheBlockFollowing() {
         m_window->state().settings.beep = 1;
+        m_window->state().settings.opt3 = 3; // no voice from the boards: reading still speaks
         QList<int> blocks;
         m_fakes->pause.during = [this, &blocks] {
             QCOMPARE(c().cmdRead->text(), QString("♪"));
@@ -80,12 +81,6 @@ private slots:
         QCOMPARE(textHeight(), 2295);
         QCOMPARE(c().cmdRead->text(), QString("読む"));
         QTRY_VERIFY(!stopPanel());
-    }
-
-    void voiceOptionDoesNotSilenceReading() {
-        m_window->state().settings.opt3 = 3;
-        read("あい_");
-        QCOMPARE(m_fakes->voice.played.size(), 3);
     }
 
     void stopLabelEndsAfterTheSoundingCharacter() {
@@ -118,19 +113,22 @@ private slots:
         QTRY_VERIFY(!stopPanel());
     }
 
-    void openedEntryKeepsTheWidePanel() {
-        c().fraDay->show();
-        read("あ_");
-        QCOMPARE(textHeight(), 11115 - 3630);
-        QCOMPARE(c().cmdWide->text(), QString("広げる"));
+    void panelNarrowsAfterReadingUnlessAnEntryIsOpen_data() {
+        QTest::addColumn<bool>("entryOpen");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("board") << false << 2295 << "広げる";
+        QTest::newRow("opened entry") << true << 11115 - 3630 << "狭める";
     }
-
-    void narrowingAfterReadingResetsTheWideButton() {
+    void panelNarrowsAfterReadingUnlessAnEntryIsOpen() {
+        QFETCH(bool, entryOpen);
+        QFETCH(int, height);
+        QFETCH(QString, caption);
         c().cmdWide->click();
-        QCOMPARE(c().cmdWide->text(), QString("狭める"));
+        c().fraDay->setVisible(entryOpen);
         read("あ_");
-        QCOMPARE(textHeight(), 2295);
-        QCOMPARE(c().cmdWide->text(), QString("広げる"));
+        QCOMPARE(textHeight(), height);
+        QCOMPARE(c().cmdWide->text(), caption);
     }
 
     // Deleting text while it is read ends reading where the text ends.

@@ -12,17 +12,9 @@ private slots:
                               << "/opt/talk/あ.wav";
         QTest::newRow("end marker") << "_"
                                     << "/opt/talk/_.wav";
-        QTest::newRow("full-width space") << "　"
-                                          << "/opt/talk/　.wav";
-        QTest::newRow("cell of two") << "きゃ"
-                                     << "/opt/talk/きゃ.wav";
-        QTest::newRow("dots stay in the folder") << ".."
-                                                 << "/opt/talk/...wav";
-        QTest::newRow("slash has no file") << "/"
-                                           << "";
         QTest::newRow("no way out of the folder") << "../../etc/x"
                                                   << "";
-        QTest::newRow("NUL has no file") << QString(QChar(0)) << "";
+        QTest::newRow("NUL") << QString(QChar(0)) << "";
     }
     void pathOfText() {
         QFETCH(QString, text);
