@@ -6,6 +6,10 @@
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/twip_layout.h"
+#include "text/edit_buttons.h"
+#include "text/read_aloud.h"
+#include "text/text_panel.h"
+#include "text/text_panel_size.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,11 +29,26 @@ TalkWindow::TalkWindow(Services& services, const QString& appDir, QWidget* paren
     m_c = buildTalkControls(this, *m_layout);
     m_state.appDir = appDir;
     resize(m_layout->designPixels());
+    connectSubsystems();
     startUp();
 
     connect(m_c.cmdKey, &QPushButton::clicked, this, &TalkWindow::cmdKey_Click);
     connect(m_c.cmdOpt, &QPushButton::clicked, this, &TalkWindow::cmdOpt_Click);
     connect(m_c.cmdEnd, &QPushButton::clicked, this, &TalkWindow::cmdEnd_Click);
+}
+
+TalkWindow::~TalkWindow() = default;
+
+// The subsystems that act on the controls, each connecting its own buttons.
+void TalkWindow::connectSubsystems() {
+    m_textPanel = std::make_unique<TextPanel>(m_c.txtTalk);
+    m_textPanelSize =
+        std::make_unique<TextPanelSize>(*m_layout, m_c.fraText, m_c.txtTalk, kClientArea.height);
+    m_editButtons = std::make_unique<EditButtons>(*m_textPanel, *m_textPanelSize, m_c, m_state,
+                                                  m_services.clipboard);
+    m_readAloud =
+        std::make_unique<ReadAloud>(*m_textPanel, *m_textPanelSize, m_c, m_state, *m_layout,
+                                    m_services.voice, m_services.pause, m_services.beeper);
 }
 
 // Form_Load. The single-instance guard has run before the window exists.

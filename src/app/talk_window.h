@@ -5,7 +5,12 @@
 #include "app/talk_controls.h"
 
 #include <QWidget>
+#include <memory>
 
+class EditButtons;
+class ReadAloud;
+class TextPanel;
+class TextPanelSize;
 class TwipLayout;
 
 // frmTalk: the main window. Builds its controls from the layout table, runs
@@ -15,10 +20,15 @@ class TalkWindow final : public QWidget {
     Q_OBJECT
 public:
     TalkWindow(Services& services, const QString& appDir, QWidget* parent = nullptr);
+    ~TalkWindow() override;
 
     TalkControls& controls() { return m_c; }
     SharedState& state() { return m_state; }
     TwipLayout& layout() { return *m_layout; }
+    TextPanel& textPanel() { return *m_textPanel; }
+    TextPanelSize& textPanelSize() { return *m_textPanelSize; }
+    EditButtons& editButtons() { return *m_editButtons; }
+    ReadAloud& readAloud() { return *m_readAloud; }
 
     // The cell of the last press on the board.
     int boardRow = 0;
@@ -29,6 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void connectSubsystems();
     void startUp();
     void applyTextSize();
     void setBoard();
@@ -40,4 +51,8 @@ private:
     SharedState m_state;
     TwipLayout* m_layout;
     TalkControls m_c;
+    std::unique_ptr<TextPanel> m_textPanel;
+    std::unique_ptr<TextPanelSize> m_textPanelSize;
+    std::unique_ptr<EditButtons> m_editButtons;
+    std::unique_ptr<ReadAloud> m_readAloud;
 };

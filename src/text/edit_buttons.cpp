@@ -1,0 +1,199 @@
+#include "text/edit_buttons.h"
+
+#include "app/shared_state.h"
+#include "app/talk_controls.h"
+#include "platform/back_color.h"
+#include "platform/clipboard.h"
+#include "platform/colors.h"
+#include "platform/grid.h"
+#include "text/text_panel.h"
+#include "text/text_panel_size.h"
+
+#include <QPushButton>
+
+namespace {
+constexpr quint32 kPressed = 0x808080;
+
+void colourOnPress(QPushButton* button, quint32 down, quint32 up) {
+    QObject::connect(button, &QPushButton::pressed, button,
+                     [button, down] { setBackColor(button, bgrColor(down)); });
+    QObject::connect(button, &QPushButton::released, button,
+                     [button, up] { setBackColor(button, bgrColor(up)); });
+}
+} // namespace
+
+EditButtons::EditButtons(TextPanel& panel, TextPanelSize& size, TalkControls& controls,
+                         SharedState& state, Clipboard& clipboard, QObject* parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_size(size)
+    , m_c(controls)
+    , m_state(state)
+    , m_clipboard(clipboard) {
+    m_repeat.setInterval(kRepeatMilliseconds);
+    m_repeat.setTimerType(Qt::PreciseTimer);
+    connect(&m_repeat, &QTimer::timeout, this, &EditButtons::repeatStep);
+
+    for (int i = 0; i < 5; ++i) {
+        connect(m_c.cmdRes[i], &QPushButton::pressed, this, [this, i] { cmdRes_MouseDown(i); });
+        connect(m_c.cmdRes[i], &QPushButton::released, this, [this, i] { cmdRes_MouseUp(i); });
+    }
+    connect(m_c.cmdUp, &QPushButton::pressed, this, &EditButtons::cmdUp_MouseDown);
+    connect(m_c.cmdUp, &QPushButton::released, this, &EditButtons::cmdUp_MouseUp);
+    connect(m_c.cmdDown, &QPushButton::pressed, this, &EditButtons::cmdDown_MouseDown);
+    connect(m_c.cmdDown, &QPushButton::released, this, &EditButtons::cmdDown_MouseUp);
+    connect(m_c.cmdWide, &QPushButton::clicked, this, &EditButtons::cmdWide_Click);
+    connect(m_c.cmdCopy, &QPushButton::clicked, this, &EditButtons::cmdCopy_Click);
+    connect(m_c.cmdPaste, &QPushButton::clicked, this, &EditButtons::cmdPaste_Click);
+
+    colourOnPress(m_c.cmdCopy, kPressed, colors::kWhite);
+    colourOnPress(m_c.cmdPaste, kPressed, colors::kWhite);
+    colourOnPress(m_c.cmdSamp, 0xC00000, 0xFFC0C0);
+}
+
+void EditButtons::startRepeat(QPushButton* button, std::function<bool()> step) {
+    m_state.keyHeld = true;
+    m_held = button;
+    m_step = std::move(step);
+    if (m_step())
+        m_repeat.start();
+    else
+        m_repeat.stop();
+}
+
+void EditButtons::repeatStep() {
+    // A button hidden while held (its frame replaced by another) is never
+    // released by the pointer: release it here.
+    if (m_held && !m_held->isVisible()) {
+        m_held->setDown(false);
+        emit m_held->released();
+        return;
+    }
+    if (!m_step || !m_step())
+        m_repeat.stop();
+}
+
+void EditButtons::release() {
+    m_state.keyHeld = false;
+    m_repeat.stop();
+    m_held = nullptr;
+    m_step = nullptr;
+}
+
+void EditButtons::cmdRes_MouseDown(int index) {
+    setBackColor(m_c.cmdRes[index], bgrColor(kPressed));
+    startRepeat(m_c.cmdRes[index], [this, index] { return editKeyStep(index); });
+}
+
+// White for all five, whatever their design colour.
+void EditButtons::cmdRes_MouseUp(int index) {
+    setBackColor(m_c.cmdRes[index], bgrColor(colors::kWhite));
+    release();
+}
+
+void EditButtons::cmdUp_MouseDown() {
+    setBackColor(m_c.cmdUp, bgrColor(0xC000));
+    startRepeat(m_c.cmdUp, [this] { return listStep(-1); });
+}
+
+void EditButtons::cmdUp_MouseUp() {
+    setBackColor(m_c.cmdUp, bgrColor(0xC0FFC0));
+    release();
+}
+
+void EditButtons::cmdDown_MouseDown() {
+    setBackColor(m_c.cmdDown, bgrColor(0x8000));
+    startRepeat(m_c.cmdDown, [this] { return listStep(1); });
+}
+
+void EditButtons::cmdDown_MouseUp() {
+    setBackColor(m_c.cmdDown, bgrColor(0x80FF80));
+    release();
+}
+
+bool EditButtons::editKeyStep(int index) {
+    if (!m_state.keyHeld || !m_panel.isShown())
+        return false;
+    m_panel.focus();
+    switch (index) {
+    case 0:
+        return m_panel.stepRight();
+    case 1:
+        m_panel.backspace();
+        return false;
+    case 2:
+        return m_panel.stepLeft();
+    case 3:
+        m_panel.lineDown();
+        return true;
+    case 4:
+        m_panel.lineUp();
+        return true;
+    default:
+        return false;
+    }
+}
+
+Grid* EditButtons::visibleListGrid() const {
+    for (Grid* grid : {m_c.grdSp, m_c.grdEx, m_c.grdDay, m_c.grdAD, m_c.grdMail}) {
+        if (grid->isVisibleTo(grid->window()))
+            return grid;
+    }
+    return nullptr;
+}
+
+// Moves the highlighted row one up (delta -1) or down (delta 1). With no
+// list on show the button stays held without effect until it is released.
+bool EditButtons::listStep(int delta) {
+    if (!m_state.keyHeld)
+        return false;
+    if (Grid* grid = visibleListGrid()) {
+        const int next = m_state.selectedRow + delta;
+        if (next < 0 || next >= grid->rows())
+            return false;
+        // grdEx and grdDay keep their first column unpainted.
+        const int firstCol = (grid == m_c.grdEx || grid == m_c.grdDay) ? 1 : 0;
+        {
+            const DrawingSuspended suspended(grid);
+            grid->cells().paintRow(m_state.selectedRow, firstCol, bgrColor(colors::kWhite));
+            m_state.selectedRow = next;
+            grid->cells().paintRow(next, firstCol, bgrColor(colors::kHighlight));
+            grid->setCurrent(next, firstCol);
+        }
+        // Up scrolls on every step until the top; down scrolls once the
+        // chosen row lies three or more rows below the top row.
+        const int top = grid->topRow();
+        if (delta < 0 && top > 0)
+            grid->setTopRow(top - 1);
+        else if (delta > 0 && top + 1 < next - 1)
+            grid->setTopRow(top + 1);
+    }
+    m_panel.focus();
+    return true;
+}
+
+void EditButtons::cmdWide_Click() {
+    if (m_size.isWide()) {
+        m_c.cmdWide->setText(QStringLiteral("広げる"));
+        m_size.narrow();
+    } else {
+        m_c.cmdWide->setText(QStringLiteral("狭める"));
+        m_size.widen();
+    }
+    m_panel.focus();
+}
+
+// The whole text, end marker included; the selection plays no part.
+void EditButtons::cmdCopy_Click() {
+    m_clipboard.clear();
+    m_clipboard.setText(m_panel.text());
+}
+
+// The clipboard's text goes after everything, whatever the caret; the
+// clipboard is emptied so that a second press adds nothing.
+void EditButtons::cmdPaste_Click() {
+    const QString pasted = m_clipboard.text();
+    if (!pasted.isEmpty())
+        m_panel.append(pasted);
+    m_clipboard.clear();
+}

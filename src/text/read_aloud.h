@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class Beeper;
+class Pause;
+class ReadStopPanel;
+class TextPanel;
+class TextPanelSize;
+class TwipLayout;
+class VoicePlayer;
+struct SharedState;
+struct TalkControls;
+
+// The read-aloud command cmdRead: speaks the whole text one character at a
+// time, 0.8 s apart, moving the block along, on the wide panel and with the
+// stop panel frmRead above everything. Other input is handled during each
+// pause; a tap on the stop panel, or any spoken tap, ends reading after the
+// character that is sounding. It always speaks, whatever the voice option.
+class ReadAloud final : public QObject {
+    Q_OBJECT
+public:
+    ReadAloud(TextPanel& panel, TextPanelSize& size, TalkControls& controls, SharedState& state,
+              TwipLayout& layout, VoicePlayer& voice, Pause& pause, Beeper& beeper,
+              QObject* parent = nullptr);
+
+    static constexpr int kCharacterMilliseconds = 800;
+
+    void cmdRead_Click();
+
+private:
+    void showStopPanel();
+    void readCharacters();
+    void finish();
+
+    TextPanel& m_panel;
+    TextPanelSize& m_size;
+    TalkControls& m_c;
+    SharedState& m_state;
+    TwipLayout& m_layout;
+    VoicePlayer& m_voice;
+    Pause& m_pause;
+    Beeper& m_beeper;
+    QPointer<ReadStopPanel> m_stopPanel;
+};
