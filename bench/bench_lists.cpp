@@ -1,0 +1,90 @@
+// Phrase book operations on books of 1 000, 10 000 and 100 000 phrases: the
+// list must open and the candidates appear at once after a tap.
+#include "board/phrase_candidates.h"
+#include "lists/kana_index.h"
+#include "lists/phrase_file.h"
+#include "platform/grid_model.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Phrases of three to twelve kana spread over the whole hiragana range, with
+// the placeholders of the command rows.
+QStringList makeBook(int count) {
+    QStringList texts{kPhrasePlaceholder, kPhrasePlaceholder};
+    quint32 seed = 12345;
+    for (int i = 0; i < count; ++i) {
+        QString text;
+        seed = seed * 1103515245u + 12345u;
+        const int length = 3 + int(seed >> 16) % 10;
+        for (int k = 0; k < length; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            text.append(QChar(char16_t(0x3042 + (seed >> 16) % 0x50)));
+        }
+        texts.append(text);
+    }
+    return texts;
+}
+
+// A Talk.txt in a temporary folder, written once per book size.
+struct BookFile {
+    explicit BookFile(int count) {
+        GridModel grid;
+        grid.setCols(2);
+        std::vector<QStringList> rows;
+        for (const QString& text : makeBook(count))
+            rows.push_back({QString(), text});
+        grid.setAllTexts(rows);
+        savePhraseFile(path(), grid);
+    }
+    QString path() const { return dir.filePath("Talk.txt"); }
+    QTemporaryDir dir;
+};
+
+void BM_LoadPhraseFile(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    GridModel grid;
+    QStringList texts;
+    for (auto _ : state) {
+        loadPhraseFile(book.path(), grid, texts);
+        benchmark::DoNotOptimize(texts.size());
+    }
+}
+
+void BM_FillPhraseIndex(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    GridModel grid;
+    QStringList texts;
+    for (auto _ : state) {
+        state.PauseTiming();
+        loadPhraseFile(book.path(), grid, texts);
+        state.ResumeTiming();
+        fillPhraseIndex(grid);
+    }
+}
+
+void BM_MatchingPhrases(benchmark::State& state) {
+    const QStringList texts = makeBook(int(state.range(0)));
+    const QString key = QStringLiteral("あり");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(matchingPhrases(texts, key));
+}
+
+void BM_SavePhraseFile(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    GridModel grid;
+    QStringList texts;
+    loadPhraseFile(book.path(), grid, texts);
+    fillPhraseIndex(grid);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(savePhraseFile(book.path(), grid));
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillPhraseIndex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SavePhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

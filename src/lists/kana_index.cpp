@@ -1,0 +1,104 @@
+#include "lists/kana_index.h"
+
+#include "lists/phrase_file.h"
+#include "platform/grid_model.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+struct KanaRow {
+    char16_t lower;
+    char16_t upper;
+    const char16_t* heading;
+};
+
+// Tested in this order; the voiced and semi-voiced rows overlap the plain rows
+// and come after them, so that が is found in "か行" but ご, beyond こ, in "が行".
+constexpr std::array<KanaRow, 30> kKanaRows{{
+    {u'あ', u'お', u"あ行"}, {u'か', u'こ', u"か行"}, {u'さ', u'そ', u"さ行"},
+    {u'た', u'と', u"た行"}, {u'な', u'の', u"な行"}, {u'は', u'ほ', u"は行"},
+    {u'ま', u'も', u"ま行"}, {u'や', u'よ', u"や行"}, {u'ら', u'ろ', u"ら行"},
+    {u'わ', u'ん', u"わ行"}, {u'が', u'ご', u"が行"}, {u'ざ', u'ぞ', u"ざ行"},
+    {u'だ', u'ど', u"だ行"}, {u'ば', u'ぼ', u"ば行"}, {u'ぱ', u'ぽ', u"ぱ行"},
+    {u'ア', u'オ', u"ア行"}, {u'カ', u'コ', u"カ行"}, {u'サ', u'ソ', u"サ行"},
+    {u'タ', u'ト', u"タ行"}, {u'ナ', u'ノ', u"ナ行"}, {u'ハ', u'ホ', u"ハ行"},
+    {u'マ', u'モ', u"マ行"}, {u'ヤ', u'ヨ', u"ヤ行"}, {u'ラ', u'ロ', u"ラ行"},
+    {u'ワ', u'ン', u"ワ行"}, {u'ガ', u'ゴ', u"ガ行"}, {u'ザ', u'ゾ', u"ザ行"},
+    {u'ダ', u'ド', u"ダ行"}, {u'バ', u'ボ', u"バ行"}, {u'パ', u'ポ', u"パ行"},
+}};
+
+// Each heading is written once, on the first row of a run of rows that share
+// it; a row whose first character has no heading joins the run above it.
+void writeHeadings(GridModel& grid) {
+    QString current;
+    QString written;
+    for (int row = 0; row < grid.rows(); ++row) {
+        const QString heading = kanaRowHeading(grid.text(row, 1));
+        if (!heading.isEmpty())
+            current = heading;
+        if (current != written) {
+            grid.setText(row, 0, current);
+            written = current;
+        } else {
+            grid.setText(row, 0, QString());
+        }
+    }
+}
+
+// Moves the first two command rows to the top, keeping the order of all other
+// rows. Nothing moves in the usual case, where they sort there by themselves.
+void pinCommandRows(GridModel& grid) {
+    std::vector<int> order;
+    for (int row = 0; row < grid.rows() && order.size() < 2; ++row)
+        if (isCommandRowText(grid.text(row, 1)))
+            order.push_back(row);
+    const std::vector<int> pinned = order;
+    bool inPlace = true;
+    for (size_t i = 0; i < pinned.size(); ++i)
+        inPlace = inPlace && pinned[i] == int(i);
+    if (inPlace)
+        return;
+    for (int row = 0; row < grid.rows(); ++row)
+        if (std::find(pinned.begin(), pinned.end(), row) == pinned.end())
+            order.push_back(row);
+
+    std::vector<std::vector<std::pair<QString, QColor>>> cells(order.size());
+    for (size_t to = 0; to < order.size(); ++to)
+        for (int col = 0; col < grid.cols(); ++col)
+            cells[to].emplace_back(grid.text(order[to], col), grid.color(order[to], col));
+    for (size_t to = 0; to < cells.size(); ++to)
+        for (int col = 0; col < grid.cols(); ++col) {
+            grid.setText(int(to), col, cells[to][size_t(col)].first);
+            grid.setColor(int(to), col, cells[to][size_t(col)].second);
+        }
+}
+
+} // namespace
+
+QString kanaRowHeading(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    const char16_t c = text.at(0).unicode();
+    for (const KanaRow& row : kKanaRows)
+        if (row.lower <= c && c <= row.upper)
+            return QString::fromUtf16(row.heading);
+    return {};
+}
+
+void fillPhraseIndex(GridModel& grdEx) {
+    if (grdEx.rows() == 0)
+        return;
+    grdEx.sortByColumn(1, Qt::AscendingOrder);
+    pinCommandRows(grdEx);
+    writeHeadings(grdEx);
+}
+
+void fillAddressIndex(GridModel& grdAD) {
+    if (grdAD.rows() == 0)
+        return;
+    grdAD.sortByColumn(1, Qt::AscendingOrder);
+    writeHeadings(grdAD);
+}

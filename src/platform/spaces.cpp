@@ -1,0 +1,18 @@
+#include "platform/spaces.h"
+
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+bool isBlank(const QString& text) {
+    for (const QChar c : text)
+        if (c != u' ')
+            return false;
+    return true;
+}
