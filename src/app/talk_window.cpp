@@ -1,7 +1,12 @@
 #include "app/talk_window.h"
 
 #include "app/options_dialog.h"
+#include "board/board_entry.h"
 #include "board/set_board.h"
+#include "lists/entry_modes.h"
+#include "lists/list_panel.h"
+#include "lists/list_selection.h"
+#include "lists/phrase_registration.h"
 #include "platform/back_color.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
@@ -10,6 +15,7 @@
 #include "text/read_aloud.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "text/voice_output.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,9 +52,21 @@ void TalkWindow::connectSubsystems() {
         std::make_unique<TextPanelSize>(*m_layout, m_c.fraText, m_c.txtTalk, kClientArea.height);
     m_editButtons = std::make_unique<EditButtons>(*m_textPanel, *m_textPanelSize, m_c, m_state,
                                                   m_services.clipboard);
+    m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
     m_readAloud =
         std::make_unique<ReadAloud>(*m_textPanel, *m_textPanelSize, m_c, m_state, *m_layout,
-                                    m_services.voice, m_services.pause, m_services.beeper);
+                                    *m_voice, m_services.pause, m_services.beeper);
+    m_entryModes = std::make_unique<EntryModes>(this, m_c, m_state, *m_layout, *m_textPanel,
+                                                *m_textPanelSize, m_services.asker,
+                                                m_services.clock, m_services.launcher);
+    m_listPanel = std::make_unique<ListPanel>(this, m_c, m_state, *m_layout, *m_textPanel,
+                                              *m_textPanelSize, *m_entryModes);
+    m_registration = std::make_unique<PhraseRegistration>(m_c, m_state, *m_layout, *m_textPanel,
+                                                          *m_listPanel, m_services.asker);
+    m_listSelection =
+        std::make_unique<ListSelection>(m_c, m_state, *m_textPanel, m_services.beeper);
+    m_boardEntry = std::make_unique<BoardEntry>(m_c, m_state, *m_layout, *m_textPanel, *m_voice,
+                                                m_services.beeper, *m_listPanel);
 }
 
 // Form_Load. The single-instance guard has run before the window exists.
@@ -57,10 +75,9 @@ void TalkWindow::startUp() {
     const BusyPointer busy;
     setWindowTitle(QStringLiteral("TaviMail!  ") + QStringLiteral("Ver 1.1"));
     m_c.txtTalk->clear();
-    boardRow = 0;
-    boardCol = 0;
     applyTextSize();
     setBoard();
+    m_listPanel->loadPhraseBook();
 }
 
 void TalkWindow::applyTextSize() {

@@ -7,11 +7,17 @@
 #include <QWidget>
 #include <memory>
 
+class BoardEntry;
 class EditButtons;
+class EntryModes;
+class ListPanel;
+class ListSelection;
+class PhraseRegistration;
 class ReadAloud;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
+class VoiceOutput;
 
 // frmTalk: the main window. Builds its controls from the layout table, runs
 // the start-up sequence, and handles the window-level buttons (board set,
@@ -29,10 +35,8 @@ public:
     TextPanelSize& textPanelSize() { return *m_textPanelSize; }
     EditButtons& editButtons() { return *m_editButtons; }
     ReadAloud& readAloud() { return *m_readAloud; }
-
-    // The cell of the last press on the board.
-    int boardRow = 0;
-    int boardCol = 0;
+    BoardEntry& boardEntry() { return *m_boardEntry; }
+    ListPanel& listPanel() { return *m_listPanel; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -54,5 +58,11 @@ private:
     std::unique_ptr<TextPanel> m_textPanel;
     std::unique_ptr<TextPanelSize> m_textPanelSize;
     std::unique_ptr<EditButtons> m_editButtons;
+    std::unique_ptr<VoiceOutput> m_voice;
     std::unique_ptr<ReadAloud> m_readAloud;
+    std::unique_ptr<EntryModes> m_entryModes;
+    std::unique_ptr<ListPanel> m_listPanel;
+    std::unique_ptr<PhraseRegistration> m_registration;
+    std::unique_ptr<ListSelection> m_listSelection;
+    std::unique_ptr<BoardEntry> m_boardEntry;
 };

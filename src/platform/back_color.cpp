@@ -1,6 +1,7 @@
 #include "platform/back_color.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QLabel>
 #include <QVariant>
 #include <QWidget>
@@ -25,7 +26,9 @@ void setBackColor(QWidget* widget, const QColor& color) {
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
+    // A text box shows its back colour through its text area.
+    palette.setColor(qobject_cast<QAbstractScrollArea*>(widget) ? QPalette::Base : QPalette::Window,
+                     color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -1,6 +1,7 @@
 #include "platform/busy_pointer.h"
 
 #include <QApplication>
+#include <QWidget>
 
 BusyPointer::BusyPointer() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -11,3 +12,7 @@ BusyPointer::~BusyPointer() {
     if (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
+
+WindowDisabled::WindowDisabled(QWidget* window) : m_window(window) { window->setEnabled(false); }
+
+WindowDisabled::~WindowDisabled() { m_window->setEnabled(true); }

@@ -8,3 +8,17 @@ public:
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
+
+class QWidget;
+
+// Keeps a window disabled (no input reaches it) for as long as it lives.
+class WindowDisabled {
+public:
+    explicit WindowDisabled(QWidget* window);
+    ~WindowDisabled();
+    WindowDisabled(const WindowDisabled&) = delete;
+    WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+private:
+    QWidget* m_window;
+};

@@ -40,19 +40,21 @@ Grid::Grid(QWidget* parent)
     const auto reapply = [this] { applyRowHeights(); };
     connect(&m_model, &QAbstractItemModel::rowsInserted, this, reapply);
     connect(&m_model, &QAbstractItemModel::rowsRemoved, this, reapply);
-    connect(&m_model, &QAbstractItemModel::modelReset, this, reapply);
+    // A reset (new column count) forgets the view's column widths.
+    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+        applyColumnWidths();
+        applyRowHeights();
+    });
     applyRowHeights();
 }
 
-void Grid::setCols(int cols) {
-    m_model.setCols(cols);
-    m_columnTwips.resize(size_t(std::max(cols, 0)), 0);
-    applyColumnWidths();
-}
+void Grid::setCols(int cols) { m_model.setCols(cols); }
 
 void Grid::setColumnWidthTwips(int col, int twips) {
     if (col < 0 || col >= cols())
         return;
+    if (int(m_columnTwips.size()) < cols())
+        m_columnTwips.resize(size_t(cols()), 0);
     m_columnTwips[size_t(col)] = twips;
     setColumnWidth(col, twipsToPixels(twips, m_scale));
 }
@@ -79,7 +81,7 @@ void Grid::setScale(double scale) {
 }
 
 void Grid::applyColumnWidths() {
-    for (int c = 0; c < int(m_columnTwips.size()); ++c)
+    for (int c = 0; c < int(m_columnTwips.size()) && c < cols(); ++c)
         setColumnWidth(c, twipsToPixels(m_columnTwips[size_t(c)], m_scale));
 }
 

@@ -1,5 +1,7 @@
 #include "text/edit_buttons.h"
 
+#include "lists/list_grids.h"
+
 #include "app/shared_state.h"
 #include "app/talk_controls.h"
 #include "platform/back_color.h"
@@ -134,32 +136,16 @@ bool EditButtons::editKeyStep(int index) {
     }
 }
 
-Grid* EditButtons::visibleListGrid() const {
-    for (Grid* grid : {m_c.grdSp, m_c.grdEx, m_c.grdDay, m_c.grdAD, m_c.grdMail}) {
-        if (grid->isVisibleTo(grid->window()))
-            return grid;
-    }
-    return nullptr;
-}
-
 // Moves the highlighted row one up (delta -1) or down (delta 1). With no
 // list on show the button stays held without effect until it is released.
 bool EditButtons::listStep(int delta) {
     if (!m_state.keyHeld)
         return false;
-    if (Grid* grid = visibleListGrid()) {
+    if (Grid* grid = list_grids::visibleList(m_c)) {
         const int next = m_state.selectedRow + delta;
         if (next < 0 || next >= grid->rows())
             return false;
-        // grdEx and grdDay keep their first column unpainted.
-        const int firstCol = (grid == m_c.grdEx || grid == m_c.grdDay) ? 1 : 0;
-        {
-            const DrawingSuspended suspended(grid);
-            grid->cells().paintRow(m_state.selectedRow, firstCol, bgrColor(colors::kWhite));
-            m_state.selectedRow = next;
-            grid->cells().paintRow(next, firstCol, bgrColor(colors::kHighlight));
-            grid->setCurrent(next, firstCol);
-        }
+        list_grids::moveMark(m_c, grid, m_state.selectedRow, next);
         // Up scrolls on every step until the top; down scrolls once the
         // chosen row lies three or more rows below the top row.
         const int top = grid->topRow();

@@ -43,7 +43,6 @@ private:
     void release();
     bool editKeyStep(int index);
     bool listStep(int delta);
-    Grid* visibleListGrid() const;
 
     TextPanel& m_panel;
     TextPanelSize& m_size;

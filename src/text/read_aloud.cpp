@@ -5,18 +5,17 @@
 #include "platform/beeper.h"
 #include "platform/pause.h"
 #include "platform/twip_layout.h"
-#include "platform/voice_player.h"
 #include "text/read_stop_panel.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
-#include "text/voice_file.h"
+#include "text/voice_output.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 ReadAloud::ReadAloud(TextPanel& panel, TextPanelSize& size, TalkControls& controls,
-                     SharedState& state, TwipLayout& layout, VoicePlayer& voice, Pause& pause,
+                     SharedState& state, TwipLayout& layout, VoiceOutput& voice, Pause& pause,
                      Beeper& beeper, QObject* parent)
     : QObject(parent)
     , m_panel(panel)
@@ -60,7 +59,7 @@ void ReadAloud::readCharacters() {
         // The text may have been shortened meanwhile: nothing is left to read.
         if (text.size() < i)
             break;
-        m_voice.play(voiceFilePath(m_state.appDir, text.mid(i - 1, 1)));
+        m_voice.speak(text.mid(i - 1, 1));
         m_pause.wait(kCharacterMilliseconds);
         if (m_state.stopRead)
             break;

@@ -9,7 +9,7 @@ class ReadStopPanel;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
-class VoicePlayer;
+class VoiceOutput;
 struct SharedState;
 struct TalkControls;
 
@@ -22,7 +22,7 @@ class ReadAloud final : public QObject {
     Q_OBJECT
 public:
     ReadAloud(TextPanel& panel, TextPanelSize& size, TalkControls& controls, SharedState& state,
-              TwipLayout& layout, VoicePlayer& voice, Pause& pause, Beeper& beeper,
+              TwipLayout& layout, VoiceOutput& voice, Pause& pause, Beeper& beeper,
               QObject* parent = nullptr);
 
     static constexpr int kCharacterMilliseconds = 800;
@@ -39,7 +39,7 @@ private:
     TalkControls& m_c;
     SharedState& m_state;
     TwipLayout& m_layout;
-    VoicePlayer& m_voice;
+    VoiceOutput& m_voice;
     Pause& m_pause;
     Beeper& m_beeper;
     QPointer<ReadStopPanel> m_stopPanel;

@@ -23,6 +23,7 @@ private:
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
+        m_fakes.store.values.insert("OPT1", "2"); // a tap enters its character
         m_window = std::make_unique<TalkWindow>(m_fakes.services, QDir::tempPath());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));

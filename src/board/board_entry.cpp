@@ -1,0 +1,189 @@
+#include "board/board_entry.h"
+
+#include "app/shared_state.h"
+#include "app/talk_controls.h"
+#include "board/selection_panel.h"
+#include "lists/list_panel.h"
+#include "platform/beeper.h"
+#include "platform/colors.h"
+#include "platform/grid.h"
+#include "platform/twip_layout.h"
+#include "text/text_panel.h"
+#include "text/voice_output.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// Every tap's voice is followed by this pause, so that the next tap does not
+// cut it short.
+constexpr double kVoiceWaitSeconds = 0.5;
+constexpr int kPanelColumnTwips = 5250;
+const QChar kOpened = QLatin1Char('S');
+const QChar kEntered = QLatin1Char('E');
+const QChar kFirstOfTwo = QLatin1Char('1');
+
+// The colour of a pressed cell: silver when it repeats the text of the last
+// tap, else the highlight.
+QColor pressColor(const QString& cellText, const QString& lastText) {
+    return bgrColor(cellText == lastText ? colors::kSilver : colors::kHighlight);
+}
+} // namespace
+
+BoardEntry::BoardEntry(TalkControls& controls, SharedState& state, TwipLayout& layout,
+                       TextPanel& panel, VoiceOutput& voice, Beeper& beeper, ListPanel& lists,
+                       QObject* parent)
+    : QObject(parent), m_c(controls), m_state(state), m_layout(layout), m_panel(panel),
+      m_voice(voice), m_beeper(beeper), m_lists(lists) {
+    connect(m_c.grdBoard, &Grid::pressed, this, &BoardEntry::grdBoard_MouseDown);
+    connect(m_c.grdBoard, &Grid::clicked, this, &BoardEntry::grdBoard_Click);
+    connect(m_c.grdBoard2, &Grid::pressed, this, &BoardEntry::grdBoard2_MouseDown);
+    connect(m_c.grdBoard2, &Grid::clicked, this, &BoardEntry::grdBoard2_Click);
+    connect(m_c.cmdspace, &QPushButton::clicked, this, &BoardEntry::cmdspace_Click);
+    connect(m_c.cmdEnd2, &QPushButton::clicked, this, &BoardEntry::cmdEnd2_Click);
+}
+
+void BoardEntry::grdBoard_MouseDown(int row, int col) {
+    boardRow = row;
+    boardCol = col;
+    GridModel& cells = m_c.grdBoard->cells();
+    const DrawingSuspended suspended(m_c.grdBoard);
+    cells.paintAll(bgrColor(colors::kWhite));
+    cells.setColor(row, col, pressColor(cells.text(row, col), m_state.selectedText));
+}
+
+// The board takes no taps until this one is done, the voice's pause included.
+void BoardEntry::grdBoard_Click() {
+    Grid* board = m_c.grdBoard;
+    board->setEnabled(false);
+    const QString cellText = board->text(boardRow, boardCol);
+    const QString t = cellText.isEmpty() ? QStringLiteral("　") : cellText;
+    beepIfOn();
+    const bool secondTap = cellText == m_state.selectedText;
+    switch (m_state.settings.opt1) {
+    case 0:
+        board->cells().setColor(boardRow, boardCol, bgrColor(colors::kDesktop));
+        m_voice.playVoice(t, kVoiceWaitSeconds, kOpened);
+        openPanel();
+        break;
+    case 1:
+        if (secondTap) {
+            m_voice.playVoice(t, kVoiceWaitSeconds, kOpened);
+            openPanel();
+        } else {
+            m_state.selectedText = t;
+            m_voice.playVoice(t, kVoiceWaitSeconds, kFirstOfTwo);
+        }
+        break;
+    case 2:
+        board->cells().setColor(boardRow, boardCol, bgrColor(colors::kDesktop));
+        enter(t);
+        m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
+        m_lists.suggestPhrases(m_panel.text());
+        break;
+    case 3:
+        if (secondTap) {
+            enter(t);
+            m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
+            m_lists.suggestPhrases(m_panel.text());
+        } else {
+            m_state.selectedText = t;
+            m_voice.playVoice(t, kVoiceWaitSeconds, kFirstOfTwo);
+        }
+        break;
+    default:
+        break;
+    }
+    board->setEnabled(true);
+    m_panel.focus();
+    if (!m_c.fraSet->isVisible() && m_panel.selLength() == 0)
+        m_panel.selectBlock();
+}
+
+// The panel covers the board and every control below the text panel.
+void BoardEntry::openPanel() {
+    fillSelectionPanel(boardCol, boardRow);
+    const TwipRect board = m_layout.rect(m_c.grdBoard);
+    TwipRect panel = m_layout.rect(m_c.fraSet);
+    panel.left = board.left;
+    panel.top = board.top;
+    m_layout.place(m_c.fraSet, panel);
+    m_c.fraSet->show();
+    m_c.fraSet->raise();
+}
+
+void BoardEntry::fillSelectionPanel(int col, int row) {
+    Grid* panel = m_c.grdBoard2;
+    const DrawingSuspended suspended(panel);
+    panel->setRows(3);
+    panel->setCols(3);
+    const std::array<QStringList, 3> texts =
+        board::selectionPanelTexts(m_c.grdBoard->cells(), col, row, m_state.settings.gMaxC);
+    panel->cells().setAllTexts({texts[0], texts[1], texts[2]});
+    for (int c = 0; c < 3; ++c)
+        panel->setColumnWidthTwips(c, kPanelColumnTwips);
+    panel->cells().paintAll(bgrColor(colors::kWhite));
+}
+
+void BoardEntry::grdBoard2_MouseDown(int row, int col) {
+    panelRow = row;
+    panelCol = col;
+    GridModel& cells = m_c.grdBoard2->cells();
+    const DrawingSuspended suspended(m_c.grdBoard2);
+    cells.paintAll(bgrColor(colors::kWhite));
+    cells.setColor(row, col, pressColor(cells.text(row, col), lastPanelText));
+}
+
+void BoardEntry::grdBoard2_Click() {
+    Grid* panel = m_c.grdBoard2;
+    panel->setEnabled(false);
+    beepIfOn();
+    const QString p = panel->text(panelRow, panelCol);
+    if (!p.isEmpty()) {
+        const bool enters = m_state.settings.opt2 == 0 ||
+                            (m_state.settings.opt2 == 1 && p == lastPanelText);
+        if (m_state.settings.opt2 == 1 && !enters) {
+            lastPanelText = p;
+            m_voice.playVoice(p, kVoiceWaitSeconds, kFirstOfTwo);
+        } else if (enters) {
+            lastPanelText = p;
+            m_c.fraSet->hide();
+            enter(p);
+            m_voice.playVoice(p, kVoiceWaitSeconds, kEntered);
+            m_lists.suggestPhrases(m_panel.text());
+        }
+        focusWithBlock();
+    }
+    panel->setEnabled(true);
+}
+
+// "スペース": a half-width space on the letters board, a full-width one on the
+// kana boards. The panel stays open; nothing is spoken or offered.
+void BoardEntry::cmdspace_Click() {
+    beepIfOn();
+    enter(m_c.cmdKey->text() == QStringLiteral("英数") ? QStringLiteral(" ")
+                                                        : QStringLiteral("　"));
+}
+
+void BoardEntry::cmdEnd2_Click() {
+    beepIfOn();
+    m_panel.focus();
+    m_c.fraSet->hide();
+}
+
+void BoardEntry::enter(const QString& text) {
+    m_c.txtHide->setText(text);
+    m_panel.insertAtCaret(m_c.txtHide->text());
+}
+
+void BoardEntry::beepIfOn() {
+    if (m_state.settings.beep == 1)
+        m_beeper.beep();
+}
+
+void BoardEntry::focusWithBlock() {
+    m_panel.focus();
+    if (m_panel.selLength() == 0)
+        m_panel.selectBlock();
+}

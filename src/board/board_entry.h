@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+class Beeper;
+class ListPanel;
+class TextPanel;
+class TwipLayout;
+class VoiceOutput;
+struct SharedState;
+struct TalkControls;
+
+// Turns taps into text. A tap on the board enters its character at once or
+// opens the 3 x 3 selection panel with the character's neighbours and its
+// small, voiced and semi-voiced forms; "OPT1" and "OPT2" decide whether one
+// tap or two taps on the same text are needed. Every tap can be spoken, and
+// after every entry the matching phrases are offered.
+class BoardEntry final : public QObject {
+    Q_OBJECT
+public:
+    BoardEntry(TalkControls& controls, SharedState& state, TwipLayout& layout, TextPanel& panel,
+               VoiceOutput& voice, Beeper& beeper, ListPanel& lists, QObject* parent = nullptr);
+
+    // The cell of the last press on the board and on the panel.
+    int boardRow = 0;
+    int boardCol = 0;
+    int panelRow = 0;
+    int panelCol = 0;
+    // The text of the last panel cell tapped.
+    QString lastPanelText;
+
+    void grdBoard_MouseDown(int row, int col);
+    void grdBoard_Click();
+    void grdBoard2_MouseDown(int row, int col);
+    void grdBoard2_Click();
+    void cmdspace_Click();
+    void cmdEnd2_Click();
+
+private:
+    void openPanel();
+    void fillSelectionPanel(int col, int row);
+    // InsertAtCaret of the text carried by txtHide.
+    void enter(const QString& text);
+    void beepIfOn();
+    void focusWithBlock();
+
+    TalkControls& m_c;
+    SharedState& m_state;
+    TwipLayout& m_layout;
+    TextPanel& m_panel;
+    VoiceOutput& m_voice;
+    Beeper& m_beeper;
+    ListPanel& m_lists;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+
+class Asker;
+class Clock;
+class Grid;
+class QWidget;
+class TextPanel;
+class TextPanelSize;
+class TwipLayout;
+class UrlLauncher;
+struct SharedState;
+struct TalkControls;
+
+// The diary, address and mail modes: the lists opened from the phrase list's
+// command rows, an entry opened into the text panel ("決定"), edited with the
+// board ("修正する"), and stored back when the mode is left through cmdSamp
+// after a question. From an opened address the mails follow; an opened mail
+// goes to the mail window.
+class EntryModes final : public QObject {
+    Q_OBJECT
+public:
+    EntryModes(QWidget* window, TalkControls& controls, SharedState& state, TwipLayout& layout,
+               TextPanel& panel, TextPanelSize& size, Asker& asker, Clock& clock,
+               UrlLauncher& launcher);
+
+    // The command rows of the phrase list.
+    void openDiaryList();
+    void openAddressList();
+    // "決定" with the diary, address or mail list on show.
+    void openEntry(Grid* list);
+    // cmdSamp with the caption "日記終了", "ﾒﾙｱﾄﾞ終了" or "ﾒｰﾙ終了".
+    void leaveMode(const QString& caption);
+
+    void cmdRevise_Click();
+    void cmdBack_Click();
+
+private:
+    void loadDiary();
+    void loadAddresses();
+    void loadMails();
+    void showAddressList();
+    void showMailList();
+    void takeAddress();
+    void showMailWindow();
+    // False (after a notice) when the file could not be saved.
+    bool saved(bool ok, const QString& fileName);
+    bool confirm(const QString& message, const QString& title);
+    void noticeNoSeparator();
+    QString filePath(const QString& name) const;
+
+    QWidget* m_window;
+    TalkControls& m_c;
+    SharedState& m_state;
+    TwipLayout& m_layout;
+    TextPanel& m_panel;
+    TextPanelSize& m_size;
+    Asker& m_asker;
+    Clock& m_clock;
+    UrlLauncher& m_launcher;
+};

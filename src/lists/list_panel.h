@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+class EntryModes;
+class QWidget;
+class TextPanel;
+class TextPanelSize;
+class TwipLayout;
+struct SharedState;
+struct TalkControls;
+
+// The lower panel that the board shares with the lists: the phrase
+// candidates offered after an entry, the phrase list, and the two buttons that
+// carry its modes, cmdSamp ("例文表示", "例文終了" ...) and cmdDec ("決定").
+// The mode shows in cmdSamp's caption and in which grid is on show; the diary,
+// address and mail modes are EntryModes' part of the same buttons.
+class ListPanel final : public QObject {
+    Q_OBJECT
+public:
+    ListPanel(QWidget* window, TalkControls& controls, SharedState& state, TwipLayout& layout,
+              TextPanel& panel, TextPanelSize& size, EntryModes& entryModes);
+
+    // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt.
+    void loadPhraseBook();
+
+    // SuggestPhrases: after an entry at the end of the text, offers the phrases
+    // that begin with its last characters in place of the board.
+    void suggestPhrases(const QString& text);
+    void showPhraseCandidates(const QString& key);
+
+    void cmdSamp_Click();
+    void cmdDec_Click();
+
+private:
+    void openPhraseList();
+    void chooseCandidate();
+    // False when a command row ("日記", "メール") opened its list instead.
+    bool chooseFromPhraseList();
+
+    QWidget* m_window;
+    TalkControls& m_c;
+    SharedState& m_state;
+    TwipLayout& m_layout;
+    TextPanel& m_panel;
+    TextPanelSize& m_size;
+    EntryModes& m_entryModes;
+};
