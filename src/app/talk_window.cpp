@@ -56,9 +56,9 @@ void TalkWindow::connectSubsystems() {
     m_readAloud =
         std::make_unique<ReadAloud>(*m_textPanel, *m_textPanelSize, m_c, m_state, *m_layout,
                                     *m_voice, m_services.pause, m_services.beeper);
-    m_entryModes = std::make_unique<EntryModes>(this, m_c, m_state, *m_layout, *m_textPanel,
-                                                *m_textPanelSize, m_services.asker,
-                                                m_services.clock, m_services.launcher);
+    m_entryModes =
+        std::make_unique<EntryModes>(this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize,
+                                     m_services.asker, m_services.clock, m_services.launcher);
     m_listPanel = std::make_unique<ListPanel>(this, m_c, m_state, *m_layout, *m_textPanel,
                                               *m_textPanelSize, *m_entryModes);
     m_registration = std::make_unique<PhraseRegistration>(m_c, m_state, *m_layout, *m_textPanel,

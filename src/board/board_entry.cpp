@@ -34,8 +34,14 @@ QColor pressColor(const QString& cellText, const QString& lastText) {
 BoardEntry::BoardEntry(TalkControls& controls, SharedState& state, TwipLayout& layout,
                        TextPanel& panel, VoiceOutput& voice, Beeper& beeper, ListPanel& lists,
                        QObject* parent)
-    : QObject(parent), m_c(controls), m_state(state), m_layout(layout), m_panel(panel),
-      m_voice(voice), m_beeper(beeper), m_lists(lists) {
+    : QObject(parent)
+    , m_c(controls)
+    , m_state(state)
+    , m_layout(layout)
+    , m_panel(panel)
+    , m_voice(voice)
+    , m_beeper(beeper)
+    , m_lists(lists) {
     connect(m_c.grdBoard, &Grid::pressed, this, &BoardEntry::grdBoard_MouseDown);
     connect(m_c.grdBoard, &Grid::clicked, this, &BoardEntry::grdBoard_Click);
     connect(m_c.grdBoard2, &Grid::pressed, this, &BoardEntry::grdBoard2_MouseDown);
@@ -141,8 +147,8 @@ void BoardEntry::grdBoard2_Click() {
     beepIfOn();
     const QString p = panel->text(panelRow, panelCol);
     if (!p.isEmpty()) {
-        const bool enters = m_state.settings.opt2 == 0 ||
-                            (m_state.settings.opt2 == 1 && p == lastPanelText);
+        const bool enters =
+            m_state.settings.opt2 == 0 || (m_state.settings.opt2 == 1 && p == lastPanelText);
         if (m_state.settings.opt2 == 1 && !enters) {
             lastPanelText = p;
             m_voice.playVoice(p, kVoiceWaitSeconds, kFirstOfTwo);
@@ -163,7 +169,7 @@ void BoardEntry::grdBoard2_Click() {
 void BoardEntry::cmdspace_Click() {
     beepIfOn();
     enter(m_c.cmdKey->text() == QStringLiteral("英数") ? QStringLiteral(" ")
-                                                        : QStringLiteral("　"));
+                                                       : QStringLiteral("　"));
 }
 
 void BoardEntry::cmdEnd2_Click() {

@@ -41,8 +41,16 @@ constexpr int kSubjectLength = 10;
 EntryModes::EntryModes(QWidget* window, TalkControls& controls, SharedState& state,
                        TwipLayout& layout, TextPanel& panel, TextPanelSize& size, Asker& asker,
                        Clock& clock, UrlLauncher& launcher)
-    : QObject(window), m_window(window), m_c(controls), m_state(state), m_layout(layout),
-      m_panel(panel), m_size(size), m_asker(asker), m_clock(clock), m_launcher(launcher) {
+    : QObject(window)
+    , m_window(window)
+    , m_c(controls)
+    , m_state(state)
+    , m_layout(layout)
+    , m_panel(panel)
+    , m_size(size)
+    , m_asker(asker)
+    , m_clock(clock)
+    , m_launcher(launcher) {
     connect(m_c.cmdRevise, &QPushButton::clicked, this, &EntryModes::cmdRevise_Click);
     connect(m_c.cmdBack, &QPushButton::clicked, this, &EntryModes::cmdBack_Click);
 }
@@ -235,7 +243,8 @@ void EntryModes::leaveMode(const QString& caption) {
                 return;
             }
             if (!m_c.grdAD->isVisible() &&
-                confirm(QStringLiteral("メルアド登録して終了します"), QStringLiteral("メールの終了")) &&
+                confirm(QStringLiteral("メルアド登録して終了します"),
+                        QStringLiteral("メールの終了")) &&
                 !saved(saveAddressFile(filePath(data_files::kAddresses), m_c.grdAD->cells(),
                                        m_state.openedRow, text),
                        data_files::kAddresses))

@@ -31,8 +31,14 @@ constexpr int kScrollBarTwips = 338;
 ListPanel::ListPanel(QWidget* window, TalkControls& controls, SharedState& state,
                      TwipLayout& layout, TextPanel& panel, TextPanelSize& size,
                      EntryModes& entryModes)
-    : QObject(window), m_window(window), m_c(controls), m_state(state), m_layout(layout),
-      m_panel(panel), m_size(size), m_entryModes(entryModes) {
+    : QObject(window)
+    , m_window(window)
+    , m_c(controls)
+    , m_state(state)
+    , m_layout(layout)
+    , m_panel(panel)
+    , m_size(size)
+    , m_entryModes(entryModes) {
     connect(m_c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
@@ -173,10 +179,10 @@ bool ListPanel::chooseFromPhraseList() {
         m_entryModes.openAddressList();
         return false;
     }
-    const TextAndCaret result = insertPhrase(m_panel.text(), m_panel.selStart(), m_state.selectedText);
+    const TextAndCaret result =
+        insertPhrase(m_panel.text(), m_panel.selStart(), m_state.selectedText);
     m_panel.setText(result.text);
     m_panel.setCaret(result.caret);
     showBoardMode(m_c);
     return true;
 }
-

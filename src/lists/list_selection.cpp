@@ -9,7 +9,11 @@
 
 ListSelection::ListSelection(TalkControls& controls, SharedState& state, TextPanel& panel,
                              Beeper& beeper, QObject* parent)
-    : QObject(parent), m_c(controls), m_state(state), m_panel(panel), m_beeper(beeper) {
+    : QObject(parent)
+    , m_c(controls)
+    , m_state(state)
+    , m_panel(panel)
+    , m_beeper(beeper) {
     for (Grid* grid : {m_c.grdAD, m_c.grdDay, m_c.grdEx, m_c.grdMail, m_c.grdSp})
         connect(grid, &Grid::clicked, this, [this, grid](int row) { grid_Click(grid, row); });
 }

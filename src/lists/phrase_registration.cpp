@@ -25,16 +25,21 @@ constexpr int kHeadingTwips = 2500;
 PhraseRegistration::PhraseRegistration(TalkControls& controls, SharedState& state,
                                        TwipLayout& layout, TextPanel& panel, ListPanel& lists,
                                        Asker& asker, QObject* parent)
-    : QObject(parent), m_c(controls), m_state(state), m_layout(layout), m_panel(panel),
-      m_lists(lists), m_asker(asker) {
+    : QObject(parent)
+    , m_c(controls)
+    , m_state(state)
+    , m_layout(layout)
+    , m_panel(panel)
+    , m_lists(lists)
+    , m_asker(asker) {
     connect(m_c.cmdSampADD, &QPushButton::clicked, this, &PhraseRegistration::cmdSampADD_Click);
     connect(m_c.cmdSampDel, &QPushButton::clicked, this, &PhraseRegistration::cmdSampDel_Click);
     connect(m_c.cmdStart, &QPushButton::clicked, this, &PhraseRegistration::cmdStart_Click);
 }
 
 bool PhraseRegistration::savePhraseBook() {
-    const bool ok = savePhraseFile(data_files::path(m_state.appDir, data_files::kPhrases),
-                                   m_c.grdEx->cells());
+    const bool ok =
+        savePhraseFile(data_files::path(m_state.appDir, data_files::kPhrases), m_c.grdEx->cells());
     if (!ok)
         data_files::noticeSaveFailed(m_asker, data_files::kPhrases);
     return ok;
@@ -104,8 +109,8 @@ void PhraseRegistration::cmdSampDel_Click() {
 }
 
 void PhraseRegistration::cmdStart_Click() {
-    if (!askUser(m_asker, m_state, QStringLiteral("はじめからでよろしいですか？"),
-                 Asker::OkCancel, QStringLiteral("例文登録")))
+    if (!askUser(m_asker, m_state, QStringLiteral("はじめからでよろしいですか？"), Asker::OkCancel,
+                 QStringLiteral("例文登録")))
         return;
     m_panel.setText(QString());
     const DrawingSuspended suspended(m_c.grdBoard);

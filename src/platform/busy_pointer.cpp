@@ -13,6 +13,11 @@ BusyPointer::~BusyPointer() {
         QApplication::restoreOverrideCursor();
 }
 
-WindowDisabled::WindowDisabled(QWidget* window) : m_window(window) { window->setEnabled(false); }
+WindowDisabled::WindowDisabled(QWidget* window)
+    : m_window(window) {
+    window->setEnabled(false);
+}
 
-WindowDisabled::~WindowDisabled() { m_window->setEnabled(true); }
+WindowDisabled::~WindowDisabled() {
+    m_window->setEnabled(true);
+}

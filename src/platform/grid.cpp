@@ -48,7 +48,9 @@ Grid::Grid(QWidget* parent)
     applyRowHeights();
 }
 
-void Grid::setCols(int cols) { m_model.setCols(cols); }
+void Grid::setCols(int cols) {
+    m_model.setCols(cols);
+}
 
 void Grid::setColumnWidthTwips(int col, int twips) {
     if (col < 0 || col >= cols())
