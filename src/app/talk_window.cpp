@@ -8,6 +8,7 @@
 #include "lists/list_selection.h"
 #include "lists/phrase_registration.h"
 #include "platform/back_color.h"
+#include "platform/beeper.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/twip_layout.h"
@@ -120,5 +121,7 @@ void TalkWindow::cmdOpt_Click() {
 }
 
 void TalkWindow::cmdEnd_Click() {
+    if (m_state.settings.beep == 1)
+        m_services.beeper.beep();
     close();
 }

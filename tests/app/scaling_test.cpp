@@ -3,6 +3,9 @@
 #include "platform/fonts.h"
 #include "platform/grid.h"
 #include "platform/twip_layout.h"
+#include "text/text_panel.h"
+
+#include <QFrame>
 
 #include <QPlainTextEdit>
 #include <QPointingDevice>
@@ -19,11 +22,12 @@ class ScalingTest : public QObject {
 private:
     FakeServices m_fakes;
     std::unique_ptr<TalkWindow> m_window;
+    QString m_opt1 = "2"; // a tap enters its character
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        m_fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        m_fakes.store.values.insert("OPT1", m_opt1);
         m_window = std::make_unique<TalkWindow>(m_fakes.services, QDir::tempPath());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -90,6 +94,34 @@ private slots:
         QTest::touchEvent(samp, screen.get()).release(0, centre);
         QCOMPARE(clicked.count(), 1);
         QVERIFY(!samp->isDown());
+    }
+
+    // Holding a finger on "↑" repeats its step until the finger lifts.
+    void touchHoldRepeats() {
+        TextPanel& panel = m_window->textPanel();
+        panel.setText("あ\nい\nう\nえ\nお_");
+        panel.select(panel.length() - 1, 1);
+        QPushButton* up = m_window->controls().cmdRes[4];
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        QTest::touchEvent(up, screen.get()).press(0, up->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(panel.selStart(), 0, 3000);
+        QTest::touchEvent(up, screen.get()).release(0, up->rect().center());
+        QVERIFY(!m_window->state().keyHeld);
+    }
+
+    // Two quick taps by touch are two taps: with "OPT1" 1 they open the panel.
+    void touchDoubleTapIsTwoTaps() {
+        m_window.reset();
+        m_opt1 = "1";
+        init();
+        Grid* board = m_window->controls().grdBoard;
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        const QPoint centre = board->cellRect(0, 2).center();
+        for (int tap = 0; tap < 2; ++tap) {
+            QTest::touchEvent(board->viewport(), screen.get()).press(0, centre);
+            QTest::touchEvent(board->viewport(), screen.get()).release(0, centre);
+        }
+        QVERIFY(m_window->controls().fraSet->isVisible());
     }
 };
 
