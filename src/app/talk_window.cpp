@@ -51,23 +51,16 @@ void TalkWindow::connectSubsystems() {
     m_textPanel = std::make_unique<TextPanel>(m_c.txtTalk);
     m_textPanelSize =
         std::make_unique<TextPanelSize>(*m_layout, m_c.fraText, m_c.txtTalk, kClientArea.height);
-    m_editButtons = std::make_unique<EditButtons>(*m_textPanel, *m_textPanelSize, m_c, m_state,
-                                                  m_services.clipboard);
+    const TalkParts parts{this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize};
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
-    m_readAloud =
-        std::make_unique<ReadAloud>(*m_textPanel, *m_textPanelSize, m_c, m_state, *m_layout,
-                                    *m_voice, m_services.pause, m_services.beeper);
-    m_entryModes =
-        std::make_unique<EntryModes>(this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize,
-                                     m_services.asker, m_services.clock, m_services.launcher);
-    m_listPanel = std::make_unique<ListPanel>(this, m_c, m_state, *m_layout, *m_textPanel,
-                                              *m_textPanelSize, *m_entryModes);
-    m_registration = std::make_unique<PhraseRegistration>(m_c, m_state, *m_layout, *m_textPanel,
-                                                          *m_listPanel, m_services.asker);
-    m_listSelection =
-        std::make_unique<ListSelection>(m_c, m_state, *m_textPanel, m_services.beeper);
-    m_boardEntry = std::make_unique<BoardEntry>(m_c, m_state, *m_layout, *m_textPanel, *m_voice,
-                                                m_services.beeper, *m_listPanel);
+    m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
+    m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, m_services.pause, m_services.beeper);
+    m_entryModes = std::make_unique<EntryModes>(parts, m_services.asker, m_services.clock,
+                                                m_services.launcher);
+    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes);
+    m_registration = std::make_unique<PhraseRegistration>(parts, *m_listPanel, m_services.asker);
+    m_listSelection = std::make_unique<ListSelection>(parts, m_services.beeper);
+    m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper, *m_listPanel);
 }
 
 // Form_Load. The single-instance guard has run before the window exists.

@@ -31,43 +31,37 @@ QColor pressColor(const QString& cellText, const QString& lastText) {
 }
 } // namespace
 
-BoardEntry::BoardEntry(TalkControls& controls, SharedState& state, TwipLayout& layout,
-                       TextPanel& panel, VoiceOutput& voice, Beeper& beeper, ListPanel& lists,
-                       QObject* parent)
-    : QObject(parent)
-    , m_c(controls)
-    , m_state(state)
-    , m_layout(layout)
-    , m_panel(panel)
+BoardEntry::BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper, ListPanel& lists)
+    : m_p(parts)
     , m_voice(voice)
     , m_beeper(beeper)
     , m_lists(lists) {
-    connect(m_c.grdBoard, &Grid::pressed, this, &BoardEntry::grdBoard_MouseDown);
-    connect(m_c.grdBoard, &Grid::clicked, this, &BoardEntry::grdBoard_Click);
-    connect(m_c.grdBoard2, &Grid::pressed, this, &BoardEntry::grdBoard2_MouseDown);
-    connect(m_c.grdBoard2, &Grid::clicked, this, &BoardEntry::grdBoard2_Click);
-    connect(m_c.cmdspace, &QPushButton::clicked, this, &BoardEntry::cmdspace_Click);
-    connect(m_c.cmdEnd2, &QPushButton::clicked, this, &BoardEntry::cmdEnd2_Click);
+    connect(m_p.c.grdBoard, &Grid::pressed, this, &BoardEntry::grdBoard_MouseDown);
+    connect(m_p.c.grdBoard, &Grid::clicked, this, &BoardEntry::grdBoard_Click);
+    connect(m_p.c.grdBoard2, &Grid::pressed, this, &BoardEntry::grdBoard2_MouseDown);
+    connect(m_p.c.grdBoard2, &Grid::clicked, this, &BoardEntry::grdBoard2_Click);
+    connect(m_p.c.cmdspace, &QPushButton::clicked, this, &BoardEntry::cmdspace_Click);
+    connect(m_p.c.cmdEnd2, &QPushButton::clicked, this, &BoardEntry::cmdEnd2_Click);
 }
 
 void BoardEntry::grdBoard_MouseDown(int row, int col) {
     boardRow = row;
     boardCol = col;
-    GridModel& cells = m_c.grdBoard->cells();
-    const DrawingSuspended suspended(m_c.grdBoard);
+    GridModel& cells = m_p.c.grdBoard->cells();
+    const DrawingSuspended suspended(m_p.c.grdBoard);
     cells.paintAll(bgrColor(colors::kWhite));
-    cells.setColor(row, col, pressColor(cells.text(row, col), m_state.selectedText));
+    cells.setColor(row, col, pressColor(cells.text(row, col), m_p.state.selectedText));
 }
 
 // The board takes no taps until this one is done, the voice's pause included.
 void BoardEntry::grdBoard_Click() {
-    Grid* board = m_c.grdBoard;
+    Grid* board = m_p.c.grdBoard;
     board->setEnabled(false);
     const QString cellText = board->text(boardRow, boardCol);
     const QString t = cellText.isEmpty() ? QStringLiteral("　") : cellText;
     beepIfOn();
-    const bool secondTap = cellText == m_state.selectedText;
-    switch (m_state.settings.opt1) {
+    const bool secondTap = cellText == m_p.state.selectedText;
+    switch (m_p.state.settings.opt1) {
     case 0:
         board->cells().setColor(boardRow, boardCol, bgrColor(colors::kDesktop));
         m_voice.playVoice(t, kVoiceWaitSeconds, kOpened);
@@ -78,7 +72,7 @@ void BoardEntry::grdBoard_Click() {
             m_voice.playVoice(t, kVoiceWaitSeconds, kOpened);
             openPanel();
         } else {
-            m_state.selectedText = t;
+            m_p.state.selectedText = t;
             m_voice.playVoice(t, kVoiceWaitSeconds, kFirstOfTwo);
         }
         break;
@@ -86,15 +80,15 @@ void BoardEntry::grdBoard_Click() {
         board->cells().setColor(boardRow, boardCol, bgrColor(colors::kDesktop));
         enter(t);
         m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
-        m_lists.suggestPhrases(m_panel.text());
+        m_lists.suggestPhrases(m_p.panel.text());
         break;
     case 3:
         if (secondTap) {
             enter(t);
             m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
-            m_lists.suggestPhrases(m_panel.text());
+            m_lists.suggestPhrases(m_p.panel.text());
         } else {
-            m_state.selectedText = t;
+            m_p.state.selectedText = t;
             m_voice.playVoice(t, kVoiceWaitSeconds, kFirstOfTwo);
         }
         break;
@@ -102,30 +96,30 @@ void BoardEntry::grdBoard_Click() {
         break;
     }
     board->setEnabled(true);
-    m_panel.focus();
-    if (!m_c.fraSet->isVisible() && m_panel.selLength() == 0)
-        m_panel.selectBlock();
+    m_p.panel.focus();
+    if (!m_p.c.fraSet->isVisible() && m_p.panel.selLength() == 0)
+        m_p.panel.selectBlock();
 }
 
 // The panel covers the board and every control below the text panel.
 void BoardEntry::openPanel() {
     fillSelectionPanel(boardCol, boardRow);
-    const TwipRect board = m_layout.rect(m_c.grdBoard);
-    TwipRect panel = m_layout.rect(m_c.fraSet);
+    const TwipRect board = m_p.layout.rect(m_p.c.grdBoard);
+    TwipRect panel = m_p.layout.rect(m_p.c.fraSet);
     panel.left = board.left;
     panel.top = board.top;
-    m_layout.place(m_c.fraSet, panel);
-    m_c.fraSet->show();
-    m_c.fraSet->raise();
+    m_p.layout.place(m_p.c.fraSet, panel);
+    m_p.c.fraSet->show();
+    m_p.c.fraSet->raise();
 }
 
 void BoardEntry::fillSelectionPanel(int col, int row) {
-    Grid* panel = m_c.grdBoard2;
+    Grid* panel = m_p.c.grdBoard2;
     const DrawingSuspended suspended(panel);
     panel->setRows(3);
     panel->setCols(3);
     const std::array<QStringList, 3> texts =
-        board::selectionPanelTexts(m_c.grdBoard->cells(), col, row, m_state.settings.gMaxC);
+        board::selectionPanelTexts(m_p.c.grdBoard->cells(), col, row, m_p.state.settings.gMaxC);
     panel->cells().setAllTexts({texts[0], texts[1], texts[2]});
     for (int c = 0; c < 3; ++c)
         panel->setColumnWidthTwips(c, kPanelColumnTwips);
@@ -135,29 +129,29 @@ void BoardEntry::fillSelectionPanel(int col, int row) {
 void BoardEntry::grdBoard2_MouseDown(int row, int col) {
     panelRow = row;
     panelCol = col;
-    GridModel& cells = m_c.grdBoard2->cells();
-    const DrawingSuspended suspended(m_c.grdBoard2);
+    GridModel& cells = m_p.c.grdBoard2->cells();
+    const DrawingSuspended suspended(m_p.c.grdBoard2);
     cells.paintAll(bgrColor(colors::kWhite));
     cells.setColor(row, col, pressColor(cells.text(row, col), lastPanelText));
 }
 
 void BoardEntry::grdBoard2_Click() {
-    Grid* panel = m_c.grdBoard2;
+    Grid* panel = m_p.c.grdBoard2;
     panel->setEnabled(false);
     beepIfOn();
     const QString p = panel->text(panelRow, panelCol);
     if (!p.isEmpty()) {
         const bool enters =
-            m_state.settings.opt2 == 0 || (m_state.settings.opt2 == 1 && p == lastPanelText);
-        if (m_state.settings.opt2 == 1 && !enters) {
+            m_p.state.settings.opt2 == 0 || (m_p.state.settings.opt2 == 1 && p == lastPanelText);
+        if (m_p.state.settings.opt2 == 1 && !enters) {
             lastPanelText = p;
             m_voice.playVoice(p, kVoiceWaitSeconds, kFirstOfTwo);
         } else if (enters) {
             lastPanelText = p;
-            m_c.fraSet->hide();
+            m_p.c.fraSet->hide();
             enter(p);
             m_voice.playVoice(p, kVoiceWaitSeconds, kEntered);
-            m_lists.suggestPhrases(m_panel.text());
+            m_lists.suggestPhrases(m_p.panel.text());
         }
         focusWithBlock();
     }
@@ -168,28 +162,28 @@ void BoardEntry::grdBoard2_Click() {
 // kana boards. The panel stays open; nothing is spoken or offered.
 void BoardEntry::cmdspace_Click() {
     beepIfOn();
-    enter(m_c.cmdKey->text() == QStringLiteral("英数") ? QStringLiteral(" ")
-                                                       : QStringLiteral("　"));
+    enter(m_p.c.cmdKey->text() == QStringLiteral("英数") ? QStringLiteral(" ")
+                                                         : QStringLiteral("　"));
 }
 
 void BoardEntry::cmdEnd2_Click() {
     beepIfOn();
-    m_panel.focus();
-    m_c.fraSet->hide();
+    m_p.panel.focus();
+    m_p.c.fraSet->hide();
 }
 
 void BoardEntry::enter(const QString& text) {
-    m_c.txtHide->setText(text);
-    m_panel.insertAtCaret(m_c.txtHide->text());
+    m_p.c.txtHide->setText(text);
+    m_p.panel.insertAtCaret(m_p.c.txtHide->text());
 }
 
 void BoardEntry::beepIfOn() {
-    if (m_state.settings.beep == 1)
+    if (m_p.state.settings.beep == 1)
         m_beeper.beep();
 }
 
 void BoardEntry::focusWithBlock() {
-    m_panel.focus();
-    if (m_panel.selLength() == 0)
-        m_panel.selectBlock();
+    m_p.panel.focus();
+    if (m_p.panel.selLength() == 0)
+        m_p.panel.selectBlock();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 
 class Beeper;
@@ -18,8 +20,7 @@ struct TalkControls;
 class BoardEntry final : public QObject {
     Q_OBJECT
 public:
-    BoardEntry(TalkControls& controls, SharedState& state, TwipLayout& layout, TextPanel& panel,
-               VoiceOutput& voice, Beeper& beeper, ListPanel& lists, QObject* parent = nullptr);
+    BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper, ListPanel& lists);
 
     // The cell of the last press on the board and on the panel.
     int boardRow = 0;
@@ -44,10 +45,7 @@ private:
     void beepIfOn();
     void focusWithBlock();
 
-    TalkControls& m_c;
-    SharedState& m_state;
-    TwipLayout& m_layout;
-    TextPanel& m_panel;
+    const TalkParts m_p;
     VoiceOutput& m_voice;
     Beeper& m_beeper;
     ListPanel& m_lists;

@@ -38,72 +38,64 @@ constexpr int kScrollBarTwips = 338;
 constexpr int kSubjectLength = 10;
 } // namespace
 
-EntryModes::EntryModes(QWidget* window, TalkControls& controls, SharedState& state,
-                       TwipLayout& layout, TextPanel& panel, TextPanelSize& size, Asker& asker,
-                       Clock& clock, UrlLauncher& launcher)
-    : QObject(window)
-    , m_window(window)
-    , m_c(controls)
-    , m_state(state)
-    , m_layout(layout)
-    , m_panel(panel)
-    , m_size(size)
+EntryModes::EntryModes(const TalkParts& parts, Asker& asker, Clock& clock, UrlLauncher& launcher)
+    : m_p(parts)
     , m_asker(asker)
     , m_clock(clock)
     , m_launcher(launcher) {
-    connect(m_c.cmdRevise, &QPushButton::clicked, this, &EntryModes::cmdRevise_Click);
-    connect(m_c.cmdBack, &QPushButton::clicked, this, &EntryModes::cmdBack_Click);
+    connect(m_p.c.cmdRevise, &QPushButton::clicked, this, &EntryModes::cmdRevise_Click);
+    connect(m_p.c.cmdBack, &QPushButton::clicked, this, &EntryModes::cmdBack_Click);
 }
 
 QString EntryModes::filePath(const QString& name) const {
-    return data_files::path(m_state.appDir, name);
+    return data_files::path(m_p.state.appDir, name);
 }
 
 void EntryModes::openDiaryList() {
     loadDiary();
-    m_c.cmdSamp->setText(kDiaryMode);
-    m_c.cmdSampADD->hide();
-    m_c.cmdSampDel->hide();
-    m_c.grdEx->hide();
+    m_p.c.cmdSamp->setText(kDiaryMode);
+    m_p.c.cmdSampADD->hide();
+    m_p.c.cmdSampDel->hide();
+    m_p.c.grdEx->hide();
 }
 
 void EntryModes::openAddressList() {
     loadAddresses();
-    m_c.cmdSamp->setText(kAddressMode);
-    m_c.cmdSampADD->hide();
-    m_c.cmdSampDel->hide();
-    m_c.grdEx->hide();
+    m_p.c.cmdSamp->setText(kAddressMode);
+    m_p.c.cmdSampADD->hide();
+    m_p.c.cmdSampDel->hide();
+    m_p.c.grdEx->hide();
 }
 
 // LoadDiaryFile and SelectFirstDiaryRow: newest day first, a row for today.
 void EntryModes::loadDiary() {
-    Grid* grid = m_c.grdDay;
+    Grid* grid = m_p.c.grdDay;
     {
         const DrawingSuspended suspended(grid);
         grid->setRows(0);
         grid->setCols(2);
-        list_grids::placeOnBoard(m_layout, m_c, grid);
+        list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
         grid->setColumnWidthTwips(0, kDateTwips);
-        grid->setColumnWidthTwips(1, m_layout.rect(grid).width - kDateTwips);
+        grid->setColumnWidthTwips(1, m_p.layout.rect(grid).width - kDateTwips);
         loadDiaryFile(filePath(data_files::kDiary), grid->cells(), m_clock.today());
         selectFirstDiaryRow(grid->cells());
-        list_grids::markFirstRow(grid, 1, m_state.selectedRow);
+        list_grids::markFirstRow(grid, 1, m_p.state.selectedRow);
     }
     grid->show();
 }
 
 // LoadAddressFile and FillAddressIndex: the empty new entry first.
 void EntryModes::loadAddresses() {
-    Grid* grid = m_c.grdAD;
+    Grid* grid = m_p.c.grdAD;
     {
         const DrawingSuspended suspended(grid);
         grid->setRows(0);
         grid->setCols(2);
-        list_grids::placeOnBoard(m_layout, m_c, grid);
+        list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
         grid->setColumnWidthTwips(0, kHeadingTwips);
-        grid->setColumnWidthTwips(1, m_layout.rect(grid).width - kHeadingTwips - kScrollBarTwips);
+        grid->setColumnWidthTwips(1, m_p.layout.rect(grid).width - kHeadingTwips - kScrollBarTwips);
         loadAddressFile(filePath(data_files::kAddresses), grid->cells());
-        list_grids::markFirstRow(grid, 1, m_state.selectedRow);
+        list_grids::markFirstRow(grid, 1, m_p.state.selectedRow);
         fillAddressIndex(grid->cells());
     }
     grid->show();
@@ -111,67 +103,67 @@ void EntryModes::loadAddresses() {
 
 // LoadMailFile: the empty new mail first, then the saved mails in file order.
 void EntryModes::loadMails() {
-    Grid* grid = m_c.grdMail;
+    Grid* grid = m_p.c.grdMail;
     {
         const DrawingSuspended suspended(grid);
         grid->setRows(0);
         grid->setCols(1);
-        list_grids::placeOnBoard(m_layout, m_c, grid);
-        grid->setColumnWidthTwips(0, m_layout.rect(grid).width);
+        list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
+        grid->setColumnWidthTwips(0, m_p.layout.rect(grid).width);
         loadMailFile(filePath(data_files::kMails), grid->cells());
-        list_grids::markFirstRow(grid, 0, m_state.selectedRow);
+        list_grids::markFirstRow(grid, 0, m_p.state.selectedRow);
     }
     grid->show();
 }
 
 void EntryModes::openEntry(Grid* list) {
-    const bool diary = list == m_c.grdDay;
-    const int column = list == m_c.grdMail ? 0 : 1;
-    m_state.selectedText = list->text(m_state.selectedRow, column);
-    const QString entry = trimSpaces(m_state.selectedText);
-    m_panel.setText(entry);
-    m_panel.setCaret(entry.size());
-    m_state.openedRow = list->row();
+    const bool diary = list == m_p.c.grdDay;
+    const int column = list == m_p.c.grdMail ? 0 : 1;
+    m_p.state.selectedText = list->text(m_p.state.selectedRow, column);
+    const QString entry = trimSpaces(m_p.state.selectedText);
+    m_p.panel.setText(entry);
+    m_p.panel.setCaret(entry.size());
+    m_p.state.openedRow = list->row();
 
-    m_c.fraTalk->hide();
-    m_c.fraRes->hide();
-    m_c.fraDay->show();
-    setBackColor(m_c.txtTalk, bgrColor(diary ? colors::kHighlight : kMailColor));
-    if (list == m_c.grdAD)
-        m_c.cmdSamp->setText(kAddressMode);
-    else if (list == m_c.grdMail)
-        m_c.cmdSamp->setText(kMailMode);
-    m_c.cmdWide->setText(QStringLiteral("狭める"));
-    m_c.cmdBack->setText(diary ? kBack : kDecide);
-    m_size.widen();
+    m_p.c.fraTalk->hide();
+    m_p.c.fraRes->hide();
+    m_p.c.fraDay->show();
+    setBackColor(m_p.c.txtTalk, bgrColor(diary ? colors::kHighlight : kMailColor));
+    if (list == m_p.c.grdAD)
+        m_p.c.cmdSamp->setText(kAddressMode);
+    else if (list == m_p.c.grdMail)
+        m_p.c.cmdSamp->setText(kMailMode);
+    m_p.c.cmdWide->setText(QStringLiteral("狭める"));
+    m_p.c.cmdBack->setText(diary ? kBack : kDecide);
+    m_p.size.widen();
     list->hide();
 }
 
 void EntryModes::cmdRevise_Click() {
-    m_c.cmdWide->setText(QStringLiteral("広げる"));
-    m_size.narrow();
-    const bool diary = m_c.cmdSamp->text() == kDiaryMode;
-    setBackColor(m_c.txtTalk, bgrColor(diary ? colors::kHighlight : kMailColor));
-    const int caret = m_panel.length() > 0 ? m_panel.length() - 1 : 0;
-    m_c.grdBoard->show();
-    m_c.fraTalk->hide();
-    m_c.fraDay->hide();
-    m_c.fraRes->show();
-    m_panel.select(caret, 1);
-    m_panel.focus();
+    m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+    m_p.size.narrow();
+    const bool diary = m_p.c.cmdSamp->text() == kDiaryMode;
+    setBackColor(m_p.c.txtTalk, bgrColor(diary ? colors::kHighlight : kMailColor));
+    const int caret = m_p.panel.length() > 0 ? m_p.panel.length() - 1 : 0;
+    m_p.c.grdBoard->show();
+    m_p.c.fraTalk->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraRes->show();
+    m_p.panel.select(caret, 1);
+    m_p.panel.focus();
 }
 
 void EntryModes::cmdBack_Click() {
-    const QString caption = m_c.cmdBack->text();
+    const QString caption = m_p.c.cmdBack->text();
     if (caption == kBack) {
-        if (m_c.cmdSamp->text() == kDiaryMode)
+        if (m_p.c.cmdSamp->text() == kDiaryMode)
             loadDiary();
-        m_c.cmdWide->setText(QStringLiteral("広げる"));
-        m_c.fraDay->hide();
-        m_c.fraTalk->show();
-        m_size.narrow();
+        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+        m_p.c.fraDay->hide();
+        m_p.c.fraTalk->show();
+        m_p.size.narrow();
     } else if (caption == kDecide) {
-        if (m_c.cmdSamp->text() == kAddressMode)
+        if (m_p.c.cmdSamp->text() == kAddressMode)
             takeAddress();
         else
             showMailWindow();
@@ -181,60 +173,60 @@ void EntryModes::cmdBack_Click() {
 // From an opened address on to the mails: the name and the address are taken
 // from the text, split at its separator.
 void EntryModes::takeAddress() {
-    const auto parts = splitNameAndAddress(m_panel.text());
+    const auto parts = splitNameAndAddress(m_p.panel.text());
     if (!parts) {
         noticeNoSeparator();
         return;
     }
-    m_state.mailName = parts->first;
-    m_state.mailAddress = parts->second;
+    m_p.state.mailName = parts->first;
+    m_p.state.mailAddress = parts->second;
     showMailList();
-    m_panel.focus();
+    m_p.panel.focus();
 }
 
 void EntryModes::showAddressList() {
     loadAddresses();
-    m_c.cmdSamp->setText(kAddressMode);
-    m_c.cmdSampADD->hide();
-    m_c.cmdSampDel->hide();
-    m_c.fraRes->hide();
-    m_c.fraDay->hide();
-    m_c.fraTalk->show();
+    m_p.c.cmdSamp->setText(kAddressMode);
+    m_p.c.cmdSampADD->hide();
+    m_p.c.cmdSampDel->hide();
+    m_p.c.fraRes->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraTalk->show();
 }
 
 void EntryModes::showMailList() {
     loadMails();
-    m_c.cmdSamp->setText(kMailMode);
-    m_c.cmdSampADD->hide();
-    m_c.cmdSampDel->hide();
-    m_c.fraRes->hide();
-    m_c.fraDay->hide();
-    m_c.fraTalk->show();
+    m_p.c.cmdSamp->setText(kMailMode);
+    m_p.c.cmdSampADD->hide();
+    m_p.c.cmdSampDel->hide();
+    m_p.c.fraRes->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraTalk->show();
 }
 
 // The opened mail in the mail window. The end marker that the text panel
 // keeps at the end of an edited text is no part of the mail.
 void EntryModes::showMailWindow() {
-    QString mail = m_panel.text();
+    QString mail = m_p.panel.text();
     if (mail.endsWith(QLatin1Char('_')))
         mail.chop(1);
-    MailWindow window(m_launcher, m_layout.scale(), m_window);
-    window.fill(m_state.mailName, m_state.mailAddress, mail.left(kSubjectLength), mail);
+    MailWindow window(m_launcher, m_p.layout.scale(), m_p.window);
+    window.fill(m_p.state.mailName, m_p.state.mailAddress, mail.left(kSubjectLength), mail);
     connect(&window, &MailWindow::addressListWanted, this, &EntryModes::showAddressList);
     connect(&window, &MailWindow::mailListWanted, this, &EntryModes::showMailList);
     window.exec();
 }
 
 void EntryModes::leaveMode(const QString& caption) {
-    const QString text = m_panel.text();
+    const QString text = m_p.panel.text();
     if (caption == kDiaryMode) {
-        if (!m_c.grdDay->isVisible() &&
+        if (!m_p.c.grdDay->isVisible() &&
             confirm(QStringLiteral("日記を登録して終了します"), QStringLiteral("日記の終了"))) {
-            if (!saved(saveDiaryFile(filePath(data_files::kDiary), m_c.grdDay->cells(),
-                                     m_state.openedRow, text),
+            if (!saved(saveDiaryFile(filePath(data_files::kDiary), m_p.c.grdDay->cells(),
+                                     m_p.state.openedRow, text),
                        data_files::kDiary))
                 return;
-            m_panel.setText(QString());
+            m_p.panel.setText(QString());
         }
     } else if (caption == kAddressMode) {
         if (!text.isEmpty()) {
@@ -242,35 +234,35 @@ void EntryModes::leaveMode(const QString& caption) {
                 noticeNoSeparator();
                 return;
             }
-            if (!m_c.grdAD->isVisible() &&
+            if (!m_p.c.grdAD->isVisible() &&
                 confirm(QStringLiteral("メルアド登録して終了します"),
                         QStringLiteral("メールの終了")) &&
-                !saved(saveAddressFile(filePath(data_files::kAddresses), m_c.grdAD->cells(),
-                                       m_state.openedRow, text),
+                !saved(saveAddressFile(filePath(data_files::kAddresses), m_p.c.grdAD->cells(),
+                                       m_p.state.openedRow, text),
                        data_files::kAddresses))
                 return;
         }
-        m_panel.setText(QString());
+        m_p.panel.setText(QString());
     } else if (caption == kMailMode) {
-        if (!text.isEmpty() && !m_c.grdMail->isVisible() &&
+        if (!text.isEmpty() && !m_p.c.grdMail->isVisible() &&
             confirm(QStringLiteral("メールを登録して終了します"), QStringLiteral("メールの終了")) &&
-            !saved(saveMailFile(filePath(data_files::kMails), m_c.grdMail->cells(),
-                                m_state.openedRow, text),
+            !saved(saveMailFile(filePath(data_files::kMails), m_p.c.grdMail->cells(),
+                                m_p.state.openedRow, text),
                    data_files::kMails))
             return;
-        m_panel.setText(QString());
+        m_p.panel.setText(QString());
     } else {
         return;
     }
-    showBoardMode(m_c);
+    showBoardMode(m_p.c);
 }
 
 bool EntryModes::confirm(const QString& message, const QString& title) {
-    return askUser(m_asker, m_state, message, Asker::YesNo, title);
+    return askUser(m_asker, m_p.state, message, Asker::YesNo, title);
 }
 
 void EntryModes::noticeNoSeparator() {
-    askUser(m_asker, m_state, QStringLiteral("名前、アドレスは、カンマで区切ってください。"),
+    askUser(m_asker, m_p.state, QStringLiteral("名前、アドレスは、カンマで区切ってください。"),
             Asker::Notice, QStringLiteral("メルアド登録"));
 }
 

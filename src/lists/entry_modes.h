@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 
 class Asker;
@@ -21,9 +23,7 @@ struct TalkControls;
 class EntryModes final : public QObject {
     Q_OBJECT
 public:
-    EntryModes(QWidget* window, TalkControls& controls, SharedState& state, TwipLayout& layout,
-               TextPanel& panel, TextPanelSize& size, Asker& asker, Clock& clock,
-               UrlLauncher& launcher);
+    EntryModes(const TalkParts& parts, Asker& asker, Clock& clock, UrlLauncher& launcher);
 
     // The command rows of the phrase list.
     void openDiaryList();
@@ -50,12 +50,7 @@ private:
     void noticeNoSeparator();
     QString filePath(const QString& name) const;
 
-    QWidget* m_window;
-    TalkControls& m_c;
-    SharedState& m_state;
-    TwipLayout& m_layout;
-    TextPanel& m_panel;
-    TextPanelSize& m_size;
+    const TalkParts m_p;
     Asker& m_asker;
     Clock& m_clock;
     UrlLauncher& m_launcher;

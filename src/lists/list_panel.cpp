@@ -28,32 +28,24 @@ constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-ListPanel::ListPanel(QWidget* window, TalkControls& controls, SharedState& state,
-                     TwipLayout& layout, TextPanel& panel, TextPanelSize& size,
-                     EntryModes& entryModes)
-    : QObject(window)
-    , m_window(window)
-    , m_c(controls)
-    , m_state(state)
-    , m_layout(layout)
-    , m_panel(panel)
-    , m_size(size)
+ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
+    : m_p(parts)
     , m_entryModes(entryModes) {
-    connect(m_c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
-    connect(m_c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
+    connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
+    connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
 
 void ListPanel::loadPhraseBook() {
-    loadPhraseFile(data_files::path(m_state.appDir, data_files::kPhrases), m_c.grdEx->cells(),
-                   m_state.phraseTexts);
-    fillPhraseIndex(m_c.grdEx->cells());
+    loadPhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases), m_p.c.grdEx->cells(),
+                   m_p.state.phraseTexts);
+    fillPhraseIndex(m_p.c.grdEx->cells());
 }
 
 void ListPanel::suggestPhrases(const QString& text) {
-    if (m_state.settings.samp == 0 || text.isEmpty())
+    if (m_p.state.settings.samp == 0 || text.isEmpty())
         return;
     const BusyPointer busy;
-    const QString key = candidateKey(text, m_panel.selStart(), m_state.settings.sample);
+    const QString key = candidateKey(text, m_p.panel.selStart(), m_p.state.settings.sample);
     if (!key.isEmpty())
         showPhraseCandidates(key);
 }
@@ -61,11 +53,11 @@ void ListPanel::suggestPhrases(const QString& text) {
 void ListPanel::showPhraseCandidates(const QString& key) {
     if (key.isEmpty())
         return;
-    Grid* grdSp = m_c.grdSp;
-    const QStringList matches = matchingPhrases(m_state.phraseTexts, key);
+    Grid* grdSp = m_p.c.grdSp;
+    const QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
     {
         const DrawingSuspended suspended(grdSp);
-        list_grids::placeOnBoard(m_layout, m_c, grdSp);
+        list_grids::placeOnBoard(m_p.layout, m_p.c, grdSp);
         grdSp->setRows(0);
         grdSp->setCols(1);
         grdSp->setColumnWidthTwips(0, kWindowWidthTwips);
@@ -74,115 +66,116 @@ void ListPanel::showPhraseCandidates(const QString& key) {
             rows.push_back({phrase});
         grdSp->cells().setAllTexts(rows);
         if (!matches.isEmpty())
-            list_grids::markFirstRow(grdSp, 0, m_state.selectedRow);
+            list_grids::markFirstRow(grdSp, 0, m_p.state.selectedRow);
     }
     if (matches.isEmpty()) {
-        m_c.grdBoard->show();
-        m_c.fraTalk->hide();
-        m_c.fraDay->hide();
-        m_c.fraRes->show();
+        m_p.c.grdBoard->show();
+        m_p.c.fraTalk->hide();
+        m_p.c.fraDay->hide();
+        m_p.c.fraRes->show();
         grdSp->hide();
     } else {
         grdSp->show();
-        m_c.grdBoard->hide();
-        m_c.fraDay->hide();
-        m_c.fraRes->hide();
-        m_c.fraSet->hide();
-        m_c.fraTalk->show();
+        m_p.c.grdBoard->hide();
+        m_p.c.fraDay->hide();
+        m_p.c.fraRes->hide();
+        m_p.c.fraSet->hide();
+        m_p.c.fraTalk->show();
     }
-    m_state.selectedRow = grdSp->row();
+    m_p.state.selectedRow = grdSp->row();
 }
 
 void ListPanel::cmdSamp_Click() {
     {
         const BusyPointer busy;
-        const WindowDisabled disabled(m_window);
-        m_size.narrow();
-        const QString caption = m_c.cmdSamp->text();
+        const WindowDisabled disabled(m_p.window);
+        m_p.size.narrow();
+        const QString caption = m_p.c.cmdSamp->text();
         if (caption == QStringLiteral("例文表示"))
             openPhraseList();
         else if (caption == QStringLiteral("例文終了"))
-            showBoardMode(m_c);
+            showBoardMode(m_p.c);
         else
             m_entryModes.leaveMode(caption);
     }
-    m_panel.focus();
+    m_p.panel.focus();
     // The end marker comes back by replacing the whole text, caret at 0.
-    if (!m_panel.text().endsWith(QLatin1Char('_')))
-        m_panel.setText(m_panel.text() + QLatin1Char('_'));
+    if (!m_p.panel.text().endsWith(QLatin1Char('_')))
+        m_p.panel.setText(m_p.panel.text() + QLatin1Char('_'));
 }
 
 void ListPanel::openPhraseList() {
-    Grid* grdEx = m_c.grdEx;
+    Grid* grdEx = m_p.c.grdEx;
     {
         const DrawingSuspended suspended(grdEx);
-        list_grids::placeOnBoard(m_layout, m_c, grdEx);
+        list_grids::placeOnBoard(m_p.layout, m_p.c, grdEx);
         loadPhraseBook();
         grdEx->setColumnWidthTwips(0, kHeadingTwips);
-        grdEx->setColumnWidthTwips(1, m_layout.rect(grdEx).width - kHeadingTwips - kScrollBarTwips);
+        grdEx->setColumnWidthTwips(1,
+                                   m_p.layout.rect(grdEx).width - kHeadingTwips - kScrollBarTwips);
         grdEx->setText(0, 1, kDiaryRowLabel);
         grdEx->setText(1, 1, kMailRowLabel);
-        list_grids::markFirstRow(grdEx, 1, m_state.selectedRow);
+        list_grids::markFirstRow(grdEx, 1, m_p.state.selectedRow);
     }
-    m_c.grdBoard->hide();
+    m_p.c.grdBoard->hide();
     grdEx->show();
-    for (Grid* other : {m_c.grdSp, m_c.grdDay, m_c.grdAD, m_c.grdMail})
+    for (Grid* other : {m_p.c.grdSp, m_p.c.grdDay, m_p.c.grdAD, m_p.c.grdMail})
         other->hide();
-    m_c.cmdSamp->setText(QStringLiteral("例文終了"));
-    m_c.cmdSampDel->show();
-    m_c.cmdSampADD->hide();
-    m_c.fraDay->hide();
-    m_c.fraRes->hide();
-    m_c.fraTalk->show();
+    m_p.c.cmdSamp->setText(QStringLiteral("例文終了"));
+    m_p.c.cmdSampDel->show();
+    m_p.c.cmdSampADD->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraRes->hide();
+    m_p.c.fraTalk->show();
 }
 
 void ListPanel::cmdDec_Click() {
     bool commandRow = false;
     {
-        const WindowDisabled disabled(m_window);
-        if (m_c.grdSp->isVisible())
+        const WindowDisabled disabled(m_p.window);
+        if (m_p.c.grdSp->isVisible())
             chooseCandidate();
-        else if (m_c.grdEx->isVisible())
+        else if (m_p.c.grdEx->isVisible())
             commandRow = !chooseFromPhraseList();
-        else if (Grid* list = list_grids::visibleList(m_c))
+        else if (Grid* list = list_grids::visibleList(m_p.c))
             m_entryModes.openEntry(list);
         if (!commandRow)
-            m_c.fraTalk->hide();
+            m_p.c.fraTalk->hide();
     }
-    m_panel.focus();
+    m_p.panel.focus();
     // The character right of the caret becomes the block when nothing is
     // selected; a command row has opened its list and leaves the text alone.
-    if (!commandRow && m_panel.selLength() == 0)
-        m_panel.selectBlock();
+    if (!commandRow && m_p.panel.selLength() == 0)
+        m_p.panel.selectBlock();
 }
 
 void ListPanel::chooseCandidate() {
-    m_state.selectedText = m_c.grdSp->text(m_state.selectedRow, 0);
-    const TextAndCaret result = ::chooseCandidate(m_panel.text(), m_panel.selStart(),
-                                                  m_state.selectedText, m_state.settings.sample);
-    m_panel.setText(result.text);
-    m_panel.setCaret(result.caret);
-    m_c.fraTalk->hide();
-    m_c.fraDay->hide();
-    m_c.fraRes->show();
-    m_c.grdSp->hide();
-    m_c.grdBoard->show();
+    m_p.state.selectedText = m_p.c.grdSp->text(m_p.state.selectedRow, 0);
+    const TextAndCaret result = ::chooseCandidate(
+        m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText, m_p.state.settings.sample);
+    m_p.panel.setText(result.text);
+    m_p.panel.setCaret(result.caret);
+    m_p.c.fraTalk->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraRes->show();
+    m_p.c.grdSp->hide();
+    m_p.c.grdBoard->show();
 }
 
 bool ListPanel::chooseFromPhraseList() {
-    m_state.selectedText = m_c.grdEx->text(m_state.selectedRow, 1);
-    if (m_state.selectedText == kDiaryRowLabel) {
+    m_p.state.selectedText = m_p.c.grdEx->text(m_p.state.selectedRow, 1);
+    if (m_p.state.selectedText == kDiaryRowLabel) {
         m_entryModes.openDiaryList();
         return false;
     }
-    if (m_state.selectedText == kMailRowLabel) {
+    if (m_p.state.selectedText == kMailRowLabel) {
         m_entryModes.openAddressList();
         return false;
     }
     const TextAndCaret result =
-        insertPhrase(m_panel.text(), m_panel.selStart(), m_state.selectedText);
-    m_panel.setText(result.text);
-    m_panel.setCaret(result.caret);
-    showBoardMode(m_c);
+        insertPhrase(m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText);
+    m_p.panel.setText(result.text);
+    m_p.panel.setCaret(result.caret);
+    showBoardMode(m_p.c);
     return true;
 }

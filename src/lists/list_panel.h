@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 
 class EntryModes;
@@ -18,8 +20,7 @@ struct TalkControls;
 class ListPanel final : public QObject {
     Q_OBJECT
 public:
-    ListPanel(QWidget* window, TalkControls& controls, SharedState& state, TwipLayout& layout,
-              TextPanel& panel, TextPanelSize& size, EntryModes& entryModes);
+    ListPanel(const TalkParts& parts, EntryModes& entryModes);
 
     // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt.
     void loadPhraseBook();
@@ -38,11 +39,6 @@ private:
     // False when a command row ("日記", "メール") opened its list instead.
     bool chooseFromPhraseList();
 
-    QWidget* m_window;
-    TalkControls& m_c;
-    SharedState& m_state;
-    TwipLayout& m_layout;
-    TextPanel& m_panel;
-    TextPanelSize& m_size;
+    const TalkParts m_p;
     EntryModes& m_entryModes;
 };

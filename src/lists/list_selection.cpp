@@ -7,20 +7,16 @@
 #include "platform/grid.h"
 #include "text/text_panel.h"
 
-ListSelection::ListSelection(TalkControls& controls, SharedState& state, TextPanel& panel,
-                             Beeper& beeper, QObject* parent)
-    : QObject(parent)
-    , m_c(controls)
-    , m_state(state)
-    , m_panel(panel)
+ListSelection::ListSelection(const TalkParts& parts, Beeper& beeper)
+    : m_p(parts)
     , m_beeper(beeper) {
-    for (Grid* grid : {m_c.grdAD, m_c.grdDay, m_c.grdEx, m_c.grdMail, m_c.grdSp})
+    for (Grid* grid : {m_p.c.grdAD, m_p.c.grdDay, m_p.c.grdEx, m_p.c.grdMail, m_p.c.grdSp})
         connect(grid, &Grid::clicked, this, [this, grid](int row) { grid_Click(grid, row); });
 }
 
 void ListSelection::grid_Click(Grid* grid, int row) {
-    if (m_state.settings.beep == 1)
+    if (m_p.state.settings.beep == 1)
         m_beeper.beep();
-    list_grids::moveMark(m_c, grid, m_state.selectedRow, row);
-    m_panel.focus();
+    list_grids::moveMark(m_p.c, grid, m_p.state.selectedRow, row);
+    m_p.panel.focus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 
 class Beeper;
@@ -14,14 +16,11 @@ struct TalkControls;
 class ListSelection final : public QObject {
     Q_OBJECT
 public:
-    ListSelection(TalkControls& controls, SharedState& state, TextPanel& panel, Beeper& beeper,
-                  QObject* parent = nullptr);
+    ListSelection(const TalkParts& parts, Beeper& beeper);
 
 private:
     void grid_Click(Grid* grid, int row);
 
-    TalkControls& m_c;
-    SharedState& m_state;
-    TextPanel& m_panel;
+    const TalkParts m_p;
     Beeper& m_beeper;
 };

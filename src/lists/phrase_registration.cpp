@@ -22,39 +22,33 @@ namespace {
 constexpr int kHeadingTwips = 2500;
 } // namespace
 
-PhraseRegistration::PhraseRegistration(TalkControls& controls, SharedState& state,
-                                       TwipLayout& layout, TextPanel& panel, ListPanel& lists,
-                                       Asker& asker, QObject* parent)
-    : QObject(parent)
-    , m_c(controls)
-    , m_state(state)
-    , m_layout(layout)
-    , m_panel(panel)
+PhraseRegistration::PhraseRegistration(const TalkParts& parts, ListPanel& lists, Asker& asker)
+    : m_p(parts)
     , m_lists(lists)
     , m_asker(asker) {
-    connect(m_c.cmdSampADD, &QPushButton::clicked, this, &PhraseRegistration::cmdSampADD_Click);
-    connect(m_c.cmdSampDel, &QPushButton::clicked, this, &PhraseRegistration::cmdSampDel_Click);
-    connect(m_c.cmdStart, &QPushButton::clicked, this, &PhraseRegistration::cmdStart_Click);
+    connect(m_p.c.cmdSampADD, &QPushButton::clicked, this, &PhraseRegistration::cmdSampADD_Click);
+    connect(m_p.c.cmdSampDel, &QPushButton::clicked, this, &PhraseRegistration::cmdSampDel_Click);
+    connect(m_p.c.cmdStart, &QPushButton::clicked, this, &PhraseRegistration::cmdStart_Click);
 }
 
 bool PhraseRegistration::savePhraseBook() {
-    const bool ok =
-        savePhraseFile(data_files::path(m_state.appDir, data_files::kPhrases), m_c.grdEx->cells());
+    const bool ok = savePhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases),
+                                   m_p.c.grdEx->cells());
     if (!ok)
         data_files::noticeSaveFailed(m_asker, data_files::kPhrases);
     return ok;
 }
 
 void PhraseRegistration::cmdSampADD_Click() {
-    if (isBlank(m_panel.text()))
+    if (isBlank(m_p.panel.text()))
         return;
     const BusyPointer busy;
-    const QString phrase = phraseToRegister(m_panel.text());
-    Grid* grdEx = m_c.grdEx;
+    const QString phrase = phraseToRegister(m_p.panel.text());
+    Grid* grdEx = m_p.c.grdEx;
     for (int row = 0; row < grdEx->rows(); ++row) {
-        m_state.selectedText = grdEx->text(row, 1);
-        if (trimSpaces(m_state.selectedText) == phrase) {
-            askUser(m_asker, m_state, QStringLiteral("同一文が登録されています"), Asker::Notice,
+        m_p.state.selectedText = grdEx->text(row, 1);
+        if (trimSpaces(m_p.state.selectedText) == phrase) {
+            askUser(m_asker, m_p.state, QStringLiteral("同一文が登録されています"), Asker::Notice,
                     QStringLiteral("例文登録"));
             return;
         }
@@ -68,51 +62,51 @@ void PhraseRegistration::cmdSampADD_Click() {
         grdEx->setText(0, 1, kDiaryRowLabel);
         grdEx->setText(1, 1, kMailRowLabel);
         for (int row = 0; row < grdEx->rows(); ++row) {
-            m_state.selectedText = grdEx->text(row, 1);
-            if (trimSpaces(m_state.selectedText) == phrase) {
+            m_p.state.selectedText = grdEx->text(row, 1);
+            if (trimSpaces(m_p.state.selectedText) == phrase) {
                 grdEx->setCurrent(row, 1);
-                m_state.selectedRow = row;
+                m_p.state.selectedRow = row;
                 grdEx->cells().paintRow(row, 1, bgrColor(colors::kHighlight));
                 grdEx->setTopRow(row);
                 break;
             }
         }
-        m_layout.place(grdEx, m_layout.rect(m_c.grdBoard));
+        m_p.layout.place(grdEx, m_p.layout.rect(m_p.c.grdBoard));
         grdEx->setColumnWidthTwips(0, kHeadingTwips);
-        grdEx->setColumnWidthTwips(1, m_layout.rect(grdEx).width - kHeadingTwips);
+        grdEx->setColumnWidthTwips(1, m_p.layout.rect(grdEx).width - kHeadingTwips);
     }
-    m_c.grdBoard->hide();
-    m_c.grdSp->hide();
+    m_p.c.grdBoard->hide();
+    m_p.c.grdSp->hide();
     grdEx->show();
-    m_c.cmdSamp->setText(QStringLiteral("例文終了"));
-    m_c.cmdSampDel->show();
-    m_c.cmdSampADD->hide();
-    m_c.fraRes->hide();
-    m_c.fraDay->hide();
-    m_c.fraTalk->show();
+    m_p.c.cmdSamp->setText(QStringLiteral("例文終了"));
+    m_p.c.cmdSampDel->show();
+    m_p.c.cmdSampADD->hide();
+    m_p.c.fraRes->hide();
+    m_p.c.fraDay->hide();
+    m_p.c.fraTalk->show();
 }
 
 void PhraseRegistration::cmdSampDel_Click() {
-    Grid* grdEx = m_c.grdEx;
-    m_state.selectedText = grdEx->text(m_state.selectedRow, 1);
-    const QString phrase = trimSpaces(m_state.selectedText);
+    Grid* grdEx = m_p.c.grdEx;
+    m_p.state.selectedText = grdEx->text(m_p.state.selectedRow, 1);
+    const QString phrase = trimSpaces(m_p.state.selectedText);
     if (phrase == kDiaryRowLabel || phrase == kMailRowLabel)
         return;
-    if (!askUser(m_asker, m_state, QStringLiteral("上記例文を削除してもいいですか？"),
+    if (!askUser(m_asker, m_p.state, QStringLiteral("上記例文を削除してもいいですか？"),
                  Asker::OkCancel, QStringLiteral("例文の削除")))
         return;
     const DrawingSuspended suspended(grdEx);
-    grdEx->setText(m_state.selectedRow, 1, QString());
+    grdEx->setText(m_p.state.selectedRow, 1, QString());
     // A phrase that could not be deleted from the file stays in the list.
     if (!savePhraseBook())
-        grdEx->setText(m_state.selectedRow, 1, m_state.selectedText);
+        grdEx->setText(m_p.state.selectedRow, 1, m_p.state.selectedText);
 }
 
 void PhraseRegistration::cmdStart_Click() {
-    if (!askUser(m_asker, m_state, QStringLiteral("はじめからでよろしいですか？"), Asker::OkCancel,
-                 QStringLiteral("例文登録")))
+    if (!askUser(m_asker, m_p.state, QStringLiteral("はじめからでよろしいですか？"),
+                 Asker::OkCancel, QStringLiteral("例文登録")))
         return;
-    m_panel.setText(QString());
-    const DrawingSuspended suspended(m_c.grdBoard);
-    m_c.grdBoard->cells().paintAll(bgrColor(colors::kWhite));
+    m_p.panel.setText(QString());
+    const DrawingSuspended suspended(m_p.c.grdBoard);
+    m_p.c.grdBoard->cells().paintAll(bgrColor(colors::kWhite));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 
 class Asker;
@@ -15,8 +17,7 @@ struct TalkControls;
 class PhraseRegistration final : public QObject {
     Q_OBJECT
 public:
-    PhraseRegistration(TalkControls& controls, SharedState& state, TwipLayout& layout,
-                       TextPanel& panel, ListPanel& lists, Asker& asker, QObject* parent = nullptr);
+    PhraseRegistration(const TalkParts& parts, ListPanel& lists, Asker& asker);
 
     void cmdSampADD_Click();
     void cmdSampDel_Click();
@@ -25,10 +26,7 @@ public:
 private:
     bool savePhraseBook();
 
-    TalkControls& m_c;
-    SharedState& m_state;
-    TwipLayout& m_layout;
-    TextPanel& m_panel;
+    const TalkParts m_p;
     ListPanel& m_lists;
     Asker& m_asker;
 };

@@ -24,37 +24,32 @@ void colourOnPress(QPushButton* button, quint32 down, quint32 up) {
 }
 } // namespace
 
-EditButtons::EditButtons(TextPanel& panel, TextPanelSize& size, TalkControls& controls,
-                         SharedState& state, Clipboard& clipboard, QObject* parent)
-    : QObject(parent)
-    , m_panel(panel)
-    , m_size(size)
-    , m_c(controls)
-    , m_state(state)
+EditButtons::EditButtons(const TalkParts& parts, Clipboard& clipboard)
+    : m_p(parts)
     , m_clipboard(clipboard) {
     m_repeat.setInterval(kRepeatMilliseconds);
     m_repeat.setTimerType(Qt::PreciseTimer);
     connect(&m_repeat, &QTimer::timeout, this, &EditButtons::repeatStep);
 
     for (int i = 0; i < 5; ++i) {
-        connect(m_c.cmdRes[i], &QPushButton::pressed, this, [this, i] { cmdRes_MouseDown(i); });
-        connect(m_c.cmdRes[i], &QPushButton::released, this, [this, i] { cmdRes_MouseUp(i); });
+        connect(m_p.c.cmdRes[i], &QPushButton::pressed, this, [this, i] { cmdRes_MouseDown(i); });
+        connect(m_p.c.cmdRes[i], &QPushButton::released, this, [this, i] { cmdRes_MouseUp(i); });
     }
-    connect(m_c.cmdUp, &QPushButton::pressed, this, &EditButtons::cmdUp_MouseDown);
-    connect(m_c.cmdUp, &QPushButton::released, this, &EditButtons::cmdUp_MouseUp);
-    connect(m_c.cmdDown, &QPushButton::pressed, this, &EditButtons::cmdDown_MouseDown);
-    connect(m_c.cmdDown, &QPushButton::released, this, &EditButtons::cmdDown_MouseUp);
-    connect(m_c.cmdWide, &QPushButton::clicked, this, &EditButtons::cmdWide_Click);
-    connect(m_c.cmdCopy, &QPushButton::clicked, this, &EditButtons::cmdCopy_Click);
-    connect(m_c.cmdPaste, &QPushButton::clicked, this, &EditButtons::cmdPaste_Click);
+    connect(m_p.c.cmdUp, &QPushButton::pressed, this, &EditButtons::cmdUp_MouseDown);
+    connect(m_p.c.cmdUp, &QPushButton::released, this, &EditButtons::cmdUp_MouseUp);
+    connect(m_p.c.cmdDown, &QPushButton::pressed, this, &EditButtons::cmdDown_MouseDown);
+    connect(m_p.c.cmdDown, &QPushButton::released, this, &EditButtons::cmdDown_MouseUp);
+    connect(m_p.c.cmdWide, &QPushButton::clicked, this, &EditButtons::cmdWide_Click);
+    connect(m_p.c.cmdCopy, &QPushButton::clicked, this, &EditButtons::cmdCopy_Click);
+    connect(m_p.c.cmdPaste, &QPushButton::clicked, this, &EditButtons::cmdPaste_Click);
 
-    colourOnPress(m_c.cmdCopy, kPressed, colors::kWhite);
-    colourOnPress(m_c.cmdPaste, kPressed, colors::kWhite);
-    colourOnPress(m_c.cmdSamp, 0xC00000, 0xFFC0C0);
+    colourOnPress(m_p.c.cmdCopy, kPressed, colors::kWhite);
+    colourOnPress(m_p.c.cmdPaste, kPressed, colors::kWhite);
+    colourOnPress(m_p.c.cmdSamp, 0xC00000, 0xFFC0C0);
 }
 
 void EditButtons::startRepeat(QPushButton* button, std::function<bool()> step) {
-    m_state.keyHeld = true;
+    m_p.state.keyHeld = true;
     m_held = button;
     m_step = std::move(step);
     if (m_step())
@@ -76,60 +71,60 @@ void EditButtons::repeatStep() {
 }
 
 void EditButtons::release() {
-    m_state.keyHeld = false;
+    m_p.state.keyHeld = false;
     m_repeat.stop();
     m_held = nullptr;
     m_step = nullptr;
 }
 
 void EditButtons::cmdRes_MouseDown(int index) {
-    setBackColor(m_c.cmdRes[index], bgrColor(kPressed));
-    startRepeat(m_c.cmdRes[index], [this, index] { return editKeyStep(index); });
+    setBackColor(m_p.c.cmdRes[index], bgrColor(kPressed));
+    startRepeat(m_p.c.cmdRes[index], [this, index] { return editKeyStep(index); });
 }
 
 // White for all five, whatever their design colour.
 void EditButtons::cmdRes_MouseUp(int index) {
-    setBackColor(m_c.cmdRes[index], bgrColor(colors::kWhite));
+    setBackColor(m_p.c.cmdRes[index], bgrColor(colors::kWhite));
     release();
 }
 
 void EditButtons::cmdUp_MouseDown() {
-    setBackColor(m_c.cmdUp, bgrColor(0xC000));
-    startRepeat(m_c.cmdUp, [this] { return listStep(-1); });
+    setBackColor(m_p.c.cmdUp, bgrColor(0xC000));
+    startRepeat(m_p.c.cmdUp, [this] { return listStep(-1); });
 }
 
 void EditButtons::cmdUp_MouseUp() {
-    setBackColor(m_c.cmdUp, bgrColor(0xC0FFC0));
+    setBackColor(m_p.c.cmdUp, bgrColor(0xC0FFC0));
     release();
 }
 
 void EditButtons::cmdDown_MouseDown() {
-    setBackColor(m_c.cmdDown, bgrColor(0x8000));
-    startRepeat(m_c.cmdDown, [this] { return listStep(1); });
+    setBackColor(m_p.c.cmdDown, bgrColor(0x8000));
+    startRepeat(m_p.c.cmdDown, [this] { return listStep(1); });
 }
 
 void EditButtons::cmdDown_MouseUp() {
-    setBackColor(m_c.cmdDown, bgrColor(0x80FF80));
+    setBackColor(m_p.c.cmdDown, bgrColor(0x80FF80));
     release();
 }
 
 bool EditButtons::editKeyStep(int index) {
-    if (!m_state.keyHeld || !m_panel.isShown())
+    if (!m_p.state.keyHeld || !m_p.panel.isShown())
         return false;
-    m_panel.focus();
+    m_p.panel.focus();
     switch (index) {
     case 0:
-        return m_panel.stepRight();
+        return m_p.panel.stepRight();
     case 1:
-        m_panel.backspace();
+        m_p.panel.backspace();
         return false;
     case 2:
-        return m_panel.stepLeft();
+        return m_p.panel.stepLeft();
     case 3:
-        m_panel.lineDown();
+        m_p.panel.lineDown();
         return true;
     case 4:
-        m_panel.lineUp();
+        m_p.panel.lineUp();
         return true;
     default:
         return false;
@@ -139,13 +134,13 @@ bool EditButtons::editKeyStep(int index) {
 // Moves the highlighted row one up (delta -1) or down (delta 1). With no
 // list on show the button stays held without effect until it is released.
 bool EditButtons::listStep(int delta) {
-    if (!m_state.keyHeld)
+    if (!m_p.state.keyHeld)
         return false;
-    if (Grid* grid = list_grids::visibleList(m_c)) {
-        const int next = m_state.selectedRow + delta;
+    if (Grid* grid = list_grids::visibleList(m_p.c)) {
+        const int next = m_p.state.selectedRow + delta;
         if (next < 0 || next >= grid->rows())
             return false;
-        list_grids::moveMark(m_c, grid, m_state.selectedRow, next);
+        list_grids::moveMark(m_p.c, grid, m_p.state.selectedRow, next);
         // Up scrolls on every step until the top; down scrolls once the
         // chosen row lies three or more rows below the top row.
         const int top = grid->topRow();
@@ -154,25 +149,25 @@ bool EditButtons::listStep(int delta) {
         else if (delta > 0 && top + 1 < next - 1)
             grid->setTopRow(top + 1);
     }
-    m_panel.focus();
+    m_p.panel.focus();
     return true;
 }
 
 void EditButtons::cmdWide_Click() {
-    if (m_size.isWide()) {
-        m_c.cmdWide->setText(QStringLiteral("広げる"));
-        m_size.narrow();
+    if (m_p.size.isWide()) {
+        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+        m_p.size.narrow();
     } else {
-        m_c.cmdWide->setText(QStringLiteral("狭める"));
-        m_size.widen();
+        m_p.c.cmdWide->setText(QStringLiteral("狭める"));
+        m_p.size.widen();
     }
-    m_panel.focus();
+    m_p.panel.focus();
 }
 
 // The whole text, end marker included; the selection plays no part.
 void EditButtons::cmdCopy_Click() {
     m_clipboard.clear();
-    m_clipboard.setText(m_panel.text());
+    m_clipboard.setText(m_p.panel.text());
 }
 
 // The clipboard's text goes after everything, whatever the caret; the
@@ -180,6 +175,6 @@ void EditButtons::cmdCopy_Click() {
 void EditButtons::cmdPaste_Click() {
     const QString pasted = m_clipboard.text();
     if (!pasted.isEmpty())
-        m_panel.append(pasted);
+        m_p.panel.append(pasted);
     m_clipboard.clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -19,8 +21,7 @@ struct TalkControls;
 class EditButtons final : public QObject {
     Q_OBJECT
 public:
-    EditButtons(TextPanel& panel, TextPanelSize& size, TalkControls& controls, SharedState& state,
-                Clipboard& clipboard, QObject* parent = nullptr);
+    EditButtons(const TalkParts& parts, Clipboard& clipboard);
 
     static constexpr int kRepeatMilliseconds = 230;
 
@@ -44,10 +45,7 @@ private:
     bool editKeyStep(int index);
     bool listStep(int delta);
 
-    TextPanel& m_panel;
-    TextPanelSize& m_size;
-    TalkControls& m_c;
-    SharedState& m_state;
+    const TalkParts m_p;
     Clipboard& m_clipboard;
     QTimer m_repeat;
     QPushButton* m_held = nullptr;

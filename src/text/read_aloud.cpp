@@ -14,29 +14,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-ReadAloud::ReadAloud(TextPanel& panel, TextPanelSize& size, TalkControls& controls,
-                     SharedState& state, TwipLayout& layout, VoiceOutput& voice, Pause& pause,
-                     Beeper& beeper, QObject* parent)
-    : QObject(parent)
-    , m_panel(panel)
-    , m_size(size)
-    , m_c(controls)
-    , m_state(state)
-    , m_layout(layout)
+ReadAloud::ReadAloud(const TalkParts& parts, VoiceOutput& voice, Pause& pause, Beeper& beeper)
+    : m_p(parts)
     , m_voice(voice)
     , m_pause(pause)
     , m_beeper(beeper) {
-    connect(m_c.cmdRead, &QPushButton::clicked, this, &ReadAloud::cmdRead_Click);
+    connect(m_p.c.cmdRead, &QPushButton::clicked, this, &ReadAloud::cmdRead_Click);
 }
 
 void ReadAloud::cmdRead_Click() {
-    if (m_state.settings.beep == 1)
+    if (m_p.state.settings.beep == 1)
         m_beeper.beep();
-    m_size.widen();
+    m_p.size.widen();
     showStopPanel();
-    m_state.stopRead = false;
-    m_c.cmdRead->setEnabled(false);
-    m_c.cmdRead->setText(QStringLiteral("♪"));
+    m_p.state.stopRead = false;
+    m_p.c.cmdRead->setEnabled(false);
+    m_p.c.cmdRead->setText(QStringLiteral("♪"));
     readCharacters();
     finish();
 }
@@ -44,40 +37,40 @@ void ReadAloud::cmdRead_Click() {
 // The stop panel stands along the bottom of the main window, below the
 // widened text panel, so the block stays in sight.
 void ReadAloud::showStopPanel() {
-    QWidget* window = m_c.txtTalk->window();
-    m_stopPanel = new ReadStopPanel(m_layout.scale(), window);
-    connect(m_stopPanel, &ReadStopPanel::stopClicked, this, [this] { m_state.stopRead = true; });
+    QWidget* window = m_p.c.txtTalk->window();
+    m_stopPanel = new ReadStopPanel(m_p.layout.scale(), window);
+    connect(m_stopPanel, &ReadStopPanel::stopClicked, this, [this] { m_p.state.stopRead = true; });
     const QRect area = window->geometry();
     m_stopPanel->move(area.left(), area.bottom() + 1 - m_stopPanel->height());
     m_stopPanel->show();
 }
 
 void ReadAloud::readCharacters() {
-    const int count = m_panel.length();
+    const int count = m_p.panel.length();
     for (int i = 1; i <= count; ++i) {
-        const QString text = m_panel.text();
+        const QString text = m_p.panel.text();
         // The text may have been shortened meanwhile: nothing is left to read.
         if (text.size() < i)
             break;
         m_voice.speak(text.mid(i - 1, 1));
         m_pause.wait(kCharacterMilliseconds);
-        if (m_state.stopRead)
+        if (m_p.state.stopRead)
             break;
-        m_panel.focus();
-        m_panel.select(i, 1);
+        m_p.panel.focus();
+        m_p.panel.select(i, 1);
     }
 }
 
 void ReadAloud::finish() {
     if (m_stopPanel)
         m_stopPanel->closeFromProgram();
-    m_panel.appendEndMarker();
-    m_panel.select(m_panel.length() - 1, 1);
+    m_p.panel.appendEndMarker();
+    m_p.panel.select(m_p.panel.length() - 1, 1);
     // An opened diary, address or mail entry keeps the wide panel.
-    if (!m_c.fraDay->isVisibleTo(m_c.fraDay->window())) {
-        m_c.cmdWide->setText(QStringLiteral("広げる"));
-        m_size.narrow();
+    if (!m_p.c.fraDay->isVisibleTo(m_p.c.fraDay->window())) {
+        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+        m_p.size.narrow();
     }
-    m_c.cmdRead->setText(QStringLiteral("読む"));
-    m_c.cmdRead->setEnabled(true);
+    m_p.c.cmdRead->setText(QStringLiteral("読む"));
+    m_p.c.cmdRead->setEnabled(true);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/talk_parts.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -21,9 +23,7 @@ struct TalkControls;
 class ReadAloud final : public QObject {
     Q_OBJECT
 public:
-    ReadAloud(TextPanel& panel, TextPanelSize& size, TalkControls& controls, SharedState& state,
-              TwipLayout& layout, VoiceOutput& voice, Pause& pause, Beeper& beeper,
-              QObject* parent = nullptr);
+    ReadAloud(const TalkParts& parts, VoiceOutput& voice, Pause& pause, Beeper& beeper);
 
     static constexpr int kCharacterMilliseconds = 800;
 
@@ -34,11 +34,7 @@ private:
     void readCharacters();
     void finish();
 
-    TextPanel& m_panel;
-    TextPanelSize& m_size;
-    TalkControls& m_c;
-    SharedState& m_state;
-    TwipLayout& m_layout;
+    const TalkParts m_p;
     VoiceOutput& m_voice;
     Pause& m_pause;
     Beeper& m_beeper;
