@@ -24,43 +24,20 @@ private slots:
         QCOMPARE(matchingPhrases(book, u"あ "_qs), QStringList());
     }
 
-    void chooseCandidate_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("candidate");
-        QTest::addColumn<QString>("newText");
-        QTest::addColumn<int>("newCaret");
-        const auto add = [](const char* name, const QString& text, int caret,
-                            const QString& candidate, const QString& newText, int newCaret) {
-            QTest::newRow(name) << text << caret << candidate << newText << newCaret;
-        };
-        // Key length 2 throughout.
-        add("before the end marker", u"わたしはあり_"_qs, 6, u"ありがとう"_qs,
-            u"わたしはありがとう_"_qs, 9);
-        add("text no longer than the key", u"あ_"_qs, 1, u"あめ"_qs, u"あめ_"_qs, 2);
-        add("no end marker", u"わたあり"_qs, 4, u" ありがとう "_qs, u"わたありがとう"_qs, 7);
-        add("caret below 0", u"あいうえお_"_qs, 0, u"か"_qs, u"あいうかあいうえお_"_qs, 0);
-        add("caret beyond the end", u"あいうえお_"_qs, 40, u"かきくけこ"_qs, u"あいうかきくけこ"_qs,
-            8);
-    }
+    // The typed key (sample 2) is replaced by the candidate; "text@caret".
     void chooseCandidate() {
-        QFETCH(QString, text);
-        QFETCH(int, caret);
-        QFETCH(QString, candidate);
-        QFETCH(QString, newText);
-        QFETCH(int, newCaret);
-        const TextAndCaret result = ::chooseCandidate(text, caret, candidate, 2);
-        QCOMPARE(result.text, newText);
-        QCOMPARE(result.caret, newCaret);
-    }
-
-    void insertsAndRegisters() {
-        const TextAndCaret front = insertPhrase(u"あい_"_qs, 0, u"  はい "_qs);
-        QCOMPARE(front.text, u"はいあい_"_qs);
-        QCOMPARE(front.caret, 2);
+        const auto choose = [](const QString& text, int caret, const QString& candidate) {
+            const TextAndCaret r = ::chooseCandidate(text, caret, candidate, 2);
+            return r.text + '@' + QString::number(r.caret);
+        };
+        QCOMPARE(choose(u"わたしはあり_"_qs, 6, u"ありがとう"_qs), u"わたしはありがとう_@9"_qs);
+        QCOMPARE(choose(u"あ_"_qs, 1, u"あめ"_qs), u"あめ_@2"_qs); // text no longer than the key
+        QCOMPARE(choose(u"わたあり"_qs, 4, u" ありがとう "_qs),
+                 u"わたありがとう@7"_qs); // no marker
+        // Carets outside the text are clamped.
+        QCOMPARE(choose(u"あいうえお_"_qs, 0, u"か"_qs), u"あいうかあいうえお_@0"_qs);
+        QCOMPARE(choose(u"あいうえお_"_qs, 40, u"かきくけこ"_qs), u"あいうかきくけこ@8"_qs);
         QCOMPARE(insertPhrase(u"あい"_qs, 99, u"は"_qs).caret, 3);
-        QCOMPARE(phraseToRegister(u" あいう _"_qs), u"あいう"_qs);
-        QCOMPARE(phraseToRegister(u"\u3000あ "_qs), u"\u3000あ"_qs); // only ASCII spaces are blanks
     }
 };
 

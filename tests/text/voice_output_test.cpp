@@ -25,19 +25,14 @@ private slots:
         QTest::addColumn<int>("opt3");
         QTest::addColumn<QChar>("occasion");
         QTest::addColumn<bool>("plays");
-        const struct {
-            int opt3;
-            bool s, e, first;
-        } modes[] = {{0, true, true, true},
-                     {1, true, true, false},
-                     {2, false, true, false},
-                     {3, false, false, false},
-                     {99, true, true, true}};
-        for (const auto& m : modes) {
-            QTest::addRow("OPT3 %d, S", m.opt3) << m.opt3 << QChar('S') << m.s;
-            QTest::addRow("OPT3 %d, E", m.opt3) << m.opt3 << QChar('E') << m.e;
-            QTest::addRow("OPT3 %d, 1", m.opt3) << m.opt3 << QChar('1') << m.first;
-        }
+        // The occasions each voice mode speaks on: "S" a tap that opens the
+        // panel, "E" one that enters, "1" the first of two taps.
+        const std::pair<int, const char*> modes[] = {
+            {0, "SE1"}, {1, "SE"}, {2, "E"}, {3, ""}, {99, "SE1"}};
+        for (const auto& [opt3, speaks] : modes)
+            for (const char occasion : {'S', 'E', '1'})
+                QTest::addRow("OPT3 %d, %c", opt3, occasion)
+                    << opt3 << QChar(occasion) << QByteArray(speaks).contains(occasion);
     }
     // A played clip clears the stop flag while it sounds and sets it after,
     // ending a read-aloud; a filtered tap returns at once and leaves it alone.
