@@ -66,17 +66,6 @@ private slots:
         QCOMPARE(f->text(), QString("なな_"));
     }
 
-    void panelOffersVariantsAndEntersThem() {
-        open({});
-        f->tapBoard("か");
-        QVERIFY(f->c().fraSet->isVisible());
-        QCOMPARE(panelRow(1), QString("さ|か|が"));
-        tapPanel(1, 2);
-        QVERIFY(!f->c().fraSet->isVisible());
-        QCOMPARE(f->text(), QString("が_"));
-        QCOMPARE(f->panel().selLength(), 1);
-    }
-
     // With "OPT2" 1 a panel text enters on its second tap; an empty cell only beeps.
     void panelSecondTapEnters() {
         open({{"OPT2", "1"}, {"Beep", "1"}});
@@ -91,21 +80,25 @@ private slots:
         QCOMPARE(f->fakes.beeper.beeps, 4);
     }
 
-    // "スペース" enters a full-width space on the kana boards and a half-width
-    // one on the letters; "戻る" closes the panel.
-    void spaceAndBackOnThePanel() {
+    // A panel text enters at once; "スペース" enters a full-width space on the
+    // kana boards and a half-width one on the letters, leaving the panel open.
+    void panelEntersVariantsAndSpaces() {
         open({});
-        f->tapBoard("あ");
+        f->tapBoard("か");
+        QCOMPARE(panelRow(1), QString("さ|か|が"));
         f->c().cmdspace->click();
-        QCOMPARE(f->text(), QString("　_"));
         QVERIFY(f->c().fraSet->isVisible());
-        f->c().cmdEnd2->click();
+        tapPanel(1, 2);
         QVERIFY(!f->c().fraSet->isVisible());
+        QCOMPARE(f->text(), QString("　が_"));
+        QCOMPARE(f->panel().selLength(), 1);
         f->c().cmdKey->click();
         f->c().cmdKey->click(); // letters and signs
         f->tapBoard("Q");
         f->c().cmdspace->click();
-        QCOMPARE(f->text(), QString("　 _"));
+        f->c().cmdEnd2->click(); // "戻る"
+        QVERIFY(!f->c().fraSet->isVisible());
+        QCOMPARE(f->text(), QString("　が _"));
     }
 
     void emptyCellEntersAFullWidthSpace() {
