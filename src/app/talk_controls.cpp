@@ -37,8 +37,8 @@ constexpr FontSpec g(double points, bool bold = false) {
     return {FontFace::Gothic, points, bold};
 }
 
-// The main window's layout, in creation order; positions are left, top,
-// width, height in twips relative to the container.
+// The main window's layout, in creation order (the first stands on top);
+// positions are left, top, width, height in twips relative to the container.
 const ControlSpec kLayout[] = {
     {"fraSet",
      Kind::Frame,
@@ -256,6 +256,9 @@ TalkControls buildTalkControls(QWidget* window, TwipLayout& layout) {
             layout.setFont(widget, spec.font);
         layout.place(widget, spec.rect);
         widget->setVisible(spec.visible);
+        // Controls earlier in the table stand above later ones: the selection
+        // panel covers everything, the lists cover the widened text panel.
+        widget->lower();
         built.insert(widget->objectName(), widget);
     }
 

@@ -110,7 +110,6 @@ void BoardEntry::openPanel() {
     panel.top = board.top;
     m_p.layout.place(m_p.c.fraSet, panel);
     m_p.c.fraSet->show();
-    m_p.c.fraSet->raise();
 }
 
 void BoardEntry::fillSelectionPanel(int col, int row) {
