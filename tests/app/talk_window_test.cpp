@@ -1,202 +1,185 @@
-#include "app/talk_window.h"
-#include "fakes.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
-#include "platform/grid.h"
+#include "platform/twip_layout.h"
+#include "window_fixture.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
+#include <QPointingDevice>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTest>
+#include <QSignalSpy>
 #include <QTimer>
-#include <memory>
 
+// The main window as it starts, its layout at design size and scaled, the
+// board key, the options dialog and taps by touch.
 class TalkWindowTest : public QObject {
     Q_OBJECT
 private:
-    FakeServices* m_fakes = nullptr;
-    std::unique_ptr<TalkWindow> m_window;
-
-    TalkWindow& open() {
-        m_window = std::make_unique<TalkWindow>(m_fakes->services, QDir::tempPath());
-        m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
-            qFatal("the main window was not shown");
-        return *m_window;
-    }
-    QString boardRow(int row) {
-        const Grid& board = *m_window->controls().grdBoard;
+    static QString boardRow(const Grid* board, int row) {
         QString text;
-        for (int c = 0; c < board.cols(); ++c)
-            text += board.text(row, c);
+        for (int col = 0; col < board->cols(); ++col)
+            text += board->text(row, col);
         return text;
     }
-    int textPixels() { return m_window->controls().txtTalk->font().pixelSize(); }
+    static int textPixels(WindowFixture& f) { return f.c().txtTalk->font().pixelSize(); }
     // Answers the options dialog that the next step opens.
-    void answerOptions(int button, std::function<void(QWidget*)> change = {}) {
+    static void answerOptions(int button, std::function<void(QWidget*)> change) {
         QTimer::singleShot(0, [button, change] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            if (change)
-                change(dialog);
+            change(dialog);
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK(%1)").arg(button))->click();
         });
     }
+    static void touch(QWidget* widget, QPoint at) {
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        QTest::touchEvent(widget, screen.get()).press(0, at);
+        QTest::touchEvent(widget, screen.get()).release(0, at);
+    }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { m_fakes = new FakeServices; }
-    void cleanup() {
-        m_window.reset();
-        delete m_fakes;
-    }
-
-    void firstRunShowsHiraganaBoard() {
-        TalkWindow& w = open();
-        const TalkControls& c = w.controls();
-        QCOMPARE(w.windowTitle(), QString("TaviMail!  Ver 1.1"));
-        QCOMPARE(w.size(), QSize(1018, 741));
-        QCOMPARE(c.cmdKey->text(), QString("ひら"));
-        QCOMPARE(c.grdBoard->cols(), 10);
-        QCOMPARE(boardRow(0), QString("わらやまはなたさかあ"));
-        QCOMPARE(c.grdBoard->columnWidth(0), 102);
-        QCOMPARE(c.txtTalk->toPlainText(), QString());
-        QCOMPARE(textPixels(), pointsToPixels(55));
-        QVERIFY(c.txtTalk->hasFocus());
-    }
-
-    void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<quint32>("color");
-        QTest::addColumn<bool>("visible");
-        QTest::newRow("cmdSamp") << "cmdSamp" << QRect(36, 552, 235, 83) << "例文表示" << 0xFFC0C0u
-                                 << true;
-        QTest::newRow("cmdSampDel")
-            << "cmdSampDel" << QRect(36, 656, 235, 48) << "例文削除" << 0xC0C0FFu << false;
-        QTest::newRow("cmdRes(0)")
-            << "cmdRes(0)" << QRect(292, 12, 85, 181) << "→" << 0xFFFFFFu << true;
-        QTest::newRow("cmdRes(1)")
-            << "cmdRes(1)" << QRect(404, 12, 151, 87) << "ＢＳ" << 0xC0E0FFu << true;
-        QTest::newRow("cmdKey") << "cmdKey" << QRect(858, 666, 153, 71) << "ひら" << 0xC0FFC0u
-                                << true;
-        QTest::newRow("cmdEnd") << "cmdEnd" << QRect(0, 656, 27, 71) << "終了" << 0xFF8080u << true;
-        QTest::newRow("cmdspace") << "cmdspace" << QRect(8, 480, 385, 104) << "スペース"
-                                  << 0x80000009u << true;
-        QTest::newRow("cmdDec") << "cmdDec" << QRect(424, 16, 113, 177) << "決定" << 0xFFC0C0u
-                                << true;
-        QTest::newRow("cmdCopy") << "cmdCopy" << QRect(961, 178, 57, 149) << "コピ" << 0xC98391u
-                                 << true;
-    }
-    void controlsStandWhereTheLayoutPutsThem() {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, caption);
-        QFETCH(quint32, color);
-        QFETCH(bool, visible);
-        open();
-        auto* button = m_window->findChild<QPushButton*>(name);
-        QVERIFY(button);
-        QCOMPARE(button->geometry(), geometry);
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(backColor(button), bgrColor(color));
-        QCOMPARE(button->isVisibleTo(button->parentWidget()), visible);
-    }
-
-    void gridsAndFramesAtTheirPlaces() {
-        open();
-        const TalkControls& c = m_window->controls();
-        QCOMPARE(c.grdBoard->geometry(), QRect(0, 160, 1023, 381));
-        QCOMPARE(c.fraText->geometry(), QRect(0, 0, 1022, 157));
-        QCOMPARE(c.txtTalk->geometry(), QRect(2, 0, 955, 153));
-        QCOMPARE(c.fraSet->geometry(), QRect(976, 160, 1083, 593));
-        QVERIFY(c.fraRes->isVisible());
-        for (QWidget* hidden : {static_cast<QWidget*>(c.fraSet), static_cast<QWidget*>(c.fraDay),
-                                static_cast<QWidget*>(c.fraTalk), static_cast<QWidget*>(c.grdEx),
-                                static_cast<QWidget*>(c.grdSp), static_cast<QWidget*>(c.grdDay),
-                                static_cast<QWidget*>(c.grdAD), static_cast<QWidget*>(c.grdMail)})
-            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
-        // board rows share the board's height
-        QCOMPARE(c.grdBoard->rowViewportPosition(4) + c.grdBoard->rowHeight(4),
-                 c.grdBoard->viewport()->height());
-    }
-
-    void boardKeyCyclesTheSets() {
-        open();
-        const TalkControls& c = m_window->controls();
-        c.cmdKey->click();
-        QCOMPARE(c.cmdKey->text(), QString("カタ"));
-        QCOMPARE(boardRow(0), QString("ワラヤマハナタサカア"));
-        c.cmdKey->click();
-        QCOMPARE(c.cmdKey->text(), QString("英数"));
-        QCOMPARE(boardRow(1), QString("QWERTYUIOP"));
-        c.cmdKey->click();
-        QCOMPARE(c.cmdKey->text(), QString("ひら"));
-        QCOMPARE(boardRow(0), QString("わらやまはなたさかあ"));
-    }
-
-    void storedOptionsShapeTheStart_data() {
-        QTest::addColumn<QString>("gMaxC");
-        QTest::addColumn<QString>("moji");
+    void startFollowsTheStoredOptions_data() {
+        QTest::addColumn<QStringList>("stored");
         QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("columnPixels");
-        QTest::addColumn<int>("textPoints");
-        QTest::newRow("gMaxC 10") << "10"
-                                  << "0" << 10 << 102 << 55;
-        QTest::newRow("gMaxC 14") << "14"
-                                  << "0" << 15 << 68 << 55;
-        QTest::newRow("Moji 1") << "9"
-                                << "1" << 10 << 102 << 100;
+        QTest::addColumn<int>("points");
+        QTest::newRow("first run") << QStringList() << 10 << 55;
+        QTest::newRow("gMaxC 10") << QStringList{"gMaxC", "10"} << 10 << 55;
+        QTest::newRow("gMaxC 11") << QStringList{"gMaxC", "11"} << 12 << 55;
+        QTest::newRow("gMaxC 14") << QStringList{"gMaxC", "14"} << 15 << 55;
+        QTest::newRow("Moji 1") << QStringList{"Moji", "1"} << 10 << 100;
     }
-    void storedOptionsShapeTheStart() {
-        QFETCH(QString, gMaxC);
-        QFETCH(QString, moji);
+    void startFollowsTheStoredOptions() {
+        QFETCH(QStringList, stored);
         QFETCH(int, columns);
-        QFETCH(int, columnPixels);
-        QFETCH(int, textPoints);
-        m_fakes->store.values = {{"gMaxC", gMaxC}, {"Moji", moji}};
-        open();
-        const TalkControls& c = m_window->controls();
-        QCOMPARE(c.grdBoard->cols(), columns);
-        QCOMPARE(c.grdBoard->columnWidth(columns - 1), columnPixels);
-        QCOMPARE(c.grdBoard->text(0, columns - 1), QString("あ"));
-        QCOMPARE(textPixels(), pointsToPixels(textPoints));
+        QFETCH(int, points);
+        WindowFixture f;
+        for (int i = 0; i + 1 < stored.size(); i += 2)
+            f.fakes.store.values.insert(stored[i], stored[i + 1]);
+        f.open();
+        QCOMPARE(f.c().cmdKey->text(), QString("ひら"));
+        QCOMPARE(f.c().grdBoard->cols(), columns);
+        QCOMPARE(f.c().grdBoard->text(0, columns - 1), QString("あ"));
+        QCOMPARE(f.c().txtTalk->toPlainText(), QString());
+        QCOMPARE(textPixels(f), pointsToPixels(points));
     }
 
-    void confirmingOptionsAppliesThemAndRestartsWithHiragana() {
-        open();
-        const TalkControls& c = m_window->controls();
-        c.cmdKey->click();
-        c.cmdKey->click();
-        QCOMPARE(c.cmdKey->text(), QString("英数"));
-        answerOptions(1, [](QWidget* dialog) {
+    // A handful of controls at design size; the layout then grows uniformly
+    // with the window and stays centred.
+    void layoutAtDesignSizeAndScaled() {
+        WindowFixture f;
+        TalkWindow& w = f.open();
+        const TalkControls& c = f.c();
+        const struct {
+            QPushButton* button;
+            QRect geometry;
+            QString caption;
+            quint32 color;
+        } design[] = {{c.cmdSamp, QRect(36, 552, 235, 83), "例文表示", 0xFFC0C0u},
+                      {c.cmdRes[1], QRect(404, 12, 151, 87), "ＢＳ", 0xC0E0FFu},
+                      {c.cmdKey, QRect(858, 666, 153, 71), "ひら", 0xC0FFC0u},
+                      {c.cmdspace, QRect(8, 480, 385, 104), "スペース", 0x80000009u}};
+        for (const auto& control : design) {
+            QCOMPARE(control.button->geometry(), control.geometry);
+            QCOMPARE(control.button->text(), control.caption);
+            QCOMPARE(backColor(control.button), bgrColor(control.color));
+        }
+        w.resize(1527, 1200);
+        QTRY_COMPARE(w.layout().scale(), 1.5);
+        const int top = (1200 - qRound(741 * 1.5)) / 2;
+        QCOMPARE(w.layout().origin(), QPoint(0, top));
+        auto near = [](int actual, double expected) { return qAbs(actual - expected) <= 1; };
+        QVERIFY(near(c.cmdSamp->x(), 36 * 1.5));
+        QVERIFY(near(c.cmdSamp->y(), 552 * 1.5 + top));
+        QVERIFY(near(c.cmdSamp->width(), 235 * 1.5));
+        // inside a frame, positions are relative to the frame: no centring offset
+        QVERIFY(near(c.cmdRes[1]->y(), 12 * 1.5));
+        QVERIFY(near(c.cmdRes[1]->height(), 87 * 1.5));
+        QCOMPARE(c.grdBoard->columnWidth(0), qRound(1530 * 1.5 / 15));
+        QCOMPARE(textPixels(f), pointsToPixels(55, 1.5));
+        // code that reads sizes still sees the design in twips
+        QCOMPARE(w.layout().rect(c.txtTalk).height, 2295);
+    }
+
+    // Three presses of the board key cycle the sets. キャンセル changes
+    // nothing; 確定 applies the options and restarts the board with hiragana.
+    void boardKeyAndOptions() {
+        WindowFixture f;
+        f.open();
+        QPushButton* key = f.c().cmdKey;
+        const QStringList captions{"カタ", "英数", "ひら", "カタ"};
+        const QStringList rows{"ワラヤマハナタサカア", "QWERTYUIOP", "わらやまはなたさかあ"};
+        for (int press = 0; press < 4; ++press) {
+            key->click();
+            QCOMPARE(key->text(), captions[press]);
+            QCOMPARE(boardRow(f.c().grdBoard, press == 1), rows[press % 3]);
+        }
+        const auto change = [](QWidget* dialog) {
             dialog->findChild<QAbstractButton*>("chkMoji")->click();
             dialog->findChild<QAbstractButton*>("chkMaxC")->click();
-        });
-        c.cmdOpt->click();
-        QCOMPARE(c.cmdKey->text(), QString("ひら"));
-        QCOMPARE(c.grdBoard->cols(), 15);
-        QCOMPARE(boardRow(0), QString("ぱばだざがわらやまはなたさかあ"));
-        QCOMPARE(textPixels(), pointsToPixels(100));
-        QCOMPARE(m_window->state().settings.moji, 1);
+            dialog->findChild<QAbstractButton*>("Option1(3)")->click();
+        };
+        answerOptions(0, change);
+        f.c().cmdOpt->click();
+        QVERIFY(f.fakes.store.writes.isEmpty());
+        QCOMPARE(key->text(), QString("カタ"));
+        QCOMPARE(textPixels(f), pointsToPixels(55));
+        QCOMPARE(f.window().state().settings.opt1, 0);
+        answerOptions(1, change);
+        f.c().cmdOpt->click();
+        QCOMPARE(key->text(), QString("ひら"));
+        QCOMPARE(boardRow(f.c().grdBoard, 0), QString("ぱばだざがわらやまはなたさかあ"));
+        QCOMPARE(textPixels(f), pointsToPixels(100));
+        QCOMPARE(f.window().state().settings.opt1, 3);
     }
 
-    void cancellingOptionsChangesNothing() {
-        open();
-        const TalkControls& c = m_window->controls();
-        c.cmdKey->click();
-        answerOptions(0, [](QWidget* dialog) {
-            dialog->findChild<QAbstractButton*>("chkMoji")->click();
-            dialog->findChild<QAbstractButton*>("Option1(3)")->click();
-        });
-        c.cmdOpt->click();
-        QVERIFY(m_fakes->store.writes.isEmpty());
-        QCOMPARE(c.cmdKey->text(), QString("カタ"));
-        QCOMPARE(textPixels(), pointsToPixels(55));
-        QCOMPARE(m_window->state().settings.opt1, 0);
+    // Taps by touch reach the same buttons and cells as mouse clicks, also
+    // on a scaled layout.
+    void touchTapsHitWhatIsUnderTheFinger() {
+        WindowFixture f;
+        f.fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        TalkWindow& w = f.open();
+        QPushButton* bs = f.c().cmdRes[1];
+        QSignalSpy bsClicked(bs, &QPushButton::clicked);
+        touch(bs, bs->rect().center());
+        QCOMPARE(bsClicked.count(), 1);
+        w.resize(1527, 1112);
+        QTRY_COMPARE(w.layout().scale(), 1.5);
+        Grid* board = f.c().grdBoard;
+        QSignalSpy pressed(board, &Grid::pressed);
+        QSignalSpy clicked(board, &Grid::clicked);
+        // cells inside the offscreen platform's 800 x 600 screen, where touches land
+        int taps = 1;
+        for (const QPoint cell : {QPoint(3, 2), QPoint(0, 0), QPoint(4, 1)}) {
+            touch(board->viewport(), board->cellRect(cell.y(), cell.x()).center());
+            QTRY_COMPARE(clicked.count(), taps);
+            QCOMPARE(pressed.count(), taps++);
+            QCOMPARE(pressed.last(), QVariantList({cell.y(), cell.x()}));
+        }
+    }
+
+    // Holding a finger on "↑" repeats its step until the finger lifts.
+    void touchHoldRepeats() {
+        WindowFixture f;
+        f.open();
+        f.panel().setText("あ\nい\nう\nえ\nお_");
+        f.panel().select(f.panel().length() - 1, 1);
+        QPushButton* up = f.c().cmdRes[4];
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        QTest::touchEvent(up, screen.get()).press(0, up->rect().center());
+        QTRY_COMPARE_WITH_TIMEOUT(f.panel().selStart(), 0, 3000);
+        QTest::touchEvent(up, screen.get()).release(0, up->rect().center());
+        QVERIFY(!f.window().state().keyHeld);
+    }
+
+    // Two quick taps by touch are two taps: with "OPT1" 1 they open the panel.
+    void touchDoubleTapIsTwoTaps() {
+        WindowFixture f;
+        f.fakes.store.values.insert("OPT1", "1");
+        f.open();
+        const QPoint centre = f.c().grdBoard->cellRect(0, 2).center();
+        touch(f.c().grdBoard->viewport(), centre);
+        touch(f.c().grdBoard->viewport(), centre);
+        QVERIFY(f.c().fraSet->isVisible());
     }
 };
 

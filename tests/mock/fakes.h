@@ -36,15 +36,10 @@ public:
 // Records the files it is asked to play.
 class RecordingVoicePlayer final : public VoicePlayer {
 public:
-    void play(const QString& wavPath) override {
-        played.append(wavPath);
-        if (onPlay)
-            onPlay(wavPath);
-    }
+    void play(const QString& wavPath) override { played.append(wavPath); }
     void stop() override { ++stops; }
     QStringList played;
     int stops = 0;
-    std::function<void(const QString&)> onPlay;
 };
 
 // Returns at once and records the lengths asked for; a hook may act during
@@ -82,12 +77,11 @@ public:
 
 class FixedClock final : public Clock {
 public:
-    QDate today() const override { return date; }
-    QDate date = QDate(2026, 12, 5);
+    QDate today() const override { return QDate(2026, 12, 5); }
 };
 
-// Answers questions from a script (true when it runs out, unless told
-// otherwise) and records every question asked.
+// Answers questions from a script (true when it runs out) and records every
+// question asked.
 class ScriptedAsker final : public Asker {
 public:
     struct Question {
@@ -97,10 +91,9 @@ public:
     };
     bool ask(const QString& message, int style, const QString& title) override {
         asked.append({message, style, title});
-        return answers.isEmpty() ? fallback : answers.takeFirst();
+        return answers.isEmpty() || answers.takeFirst();
     }
     QList<bool> answers;
-    bool fallback = true;
     QList<Question> asked;
 };
 

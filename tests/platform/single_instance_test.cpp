@@ -1,8 +1,6 @@
 #include "platform/single_instance.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QHostInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,24 +8,13 @@
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void onlyOneHoldsTheLock() {
-        QTemporaryDir dir;
-        SingleInstance first(dir.filePath("Talk.lock"));
-        SingleInstance second(dir.filePath("Talk.lock"));
-        QVERIFY(first.acquire());
-        QVERIFY(!second.acquire());
-    }
-
     // An instance that crashed leaves its lock behind; it must not block.
     void staleLockOfACrashedInstanceIsTakenOver() {
         QTemporaryDir dir;
-        QProcess gone;
-        gone.start("true");
-        QVERIFY(gone.waitForFinished());
         QFile lock(dir.filePath("Talk.lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(gone.processId() ? gone.processId() : 999999) + "\n" +
-                   QCoreApplication::applicationName().toUtf8() + "\n" +
+        // the process id of an instance long gone, as the lock file records it
+        lock.write("999999\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
                    QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
         SingleInstance next(dir.filePath("Talk.lock"));
@@ -37,11 +24,8 @@ private slots:
     // The program started while another instance runs ends without a window.
     void secondStartOfTheProgramEndsAtOnce() {
         QTemporaryDir runtime;
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
         SingleInstance running(runtime.filePath("Talk.lock"));
         QVERIFY(running.acquire());
-
         QProcess second;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", runtime.path());
