@@ -4,6 +4,7 @@
 #include "app/talk_controls.h"
 #include "board/phrase_candidates.h"
 #include "lists/data_files.h"
+#include "lists/list_grids.h"
 #include "lists/list_panel.h"
 #include "lists/phrase_file.h"
 #include "platform/busy_pointer.h"
@@ -61,15 +62,22 @@ void PhraseRegistration::cmdSampADD_Click() {
         m_lists.loadPhraseBook();
         grdEx->setText(0, 1, kDiaryRowLabel);
         grdEx->setText(1, 1, kMailRowLabel);
+        // The new phrase becomes the chosen row. When there is none (the empty
+        // phrase), the list starts from row 0 as a freshly opened list does: the
+        // chosen row of the list before the reload would now name another
+        // phrase, which "例文削除" would delete unseen.
+        int chosen = 0;
         for (int row = 0; row < grdEx->rows(); ++row) {
             m_p.state.selectedText = grdEx->text(row, 1);
             if (trimSpaces(m_p.state.selectedText) == phrase) {
-                grdEx->setCurrent(row, 1);
-                m_p.state.selectedRow = row;
-                grdEx->cells().paintRow(row, 1, bgrColor(colors::kHighlight));
-                grdEx->setTopRow(row);
+                chosen = row;
                 break;
             }
+        }
+        list_grids::markFirstRow(grdEx, 1, m_p.state.selectedRow);
+        if (chosen > 0) {
+            list_grids::moveMark(m_p.c, grdEx, m_p.state.selectedRow, chosen);
+            grdEx->setTopRow(chosen);
         }
         m_p.layout.place(grdEx, m_p.layout.rect(m_p.c.grdBoard));
         grdEx->setColumnWidthTwips(0, kHeadingTwips);

@@ -95,13 +95,18 @@ private slots:
         f->panel().setText("あいう   "); // the same phrase with other blanks
         f->c().cmdSampADD->click();
         QCOMPARE(f->fakes.asker.asked.last().message, QString("同一文が登録されています"));
-        f->panel().setText("_"); // the empty phrase: nothing stored or highlighted
+        // The empty phrase stores nothing; the list starts again from row 0, so
+        // no phrase stays chosen unseen for "例文削除".
+        f->panel().setText("_");
         f->c().cmdSampADD->click();
         QCOMPARE(f->fakes.asker.asked.size(), 1);
         QCOMPARE(f->readFile("Talk.txt"),
                  QStringList({kPlaceholder, kPlaceholder, "あいう", "おはよう"}));
-        for (int row = 0; row < f->c().grdEx->rows(); ++row)
+        QCOMPARE(f->window().state().selectedRow, 0);
+        for (int row = 1; row < f->c().grdEx->rows(); ++row)
             QVERIFY(!highlighted(f->c().grdEx, row, 1));
+        f->c().cmdSampDel->click(); // row 0 is a command row: nothing asked
+        QCOMPARE(f->fakes.asker.asked.size(), 1);
 
         WindowFixture::tap(f->c().grdEx, 1, 1);
         f->c().cmdSampDel->click(); // a command row: nothing asked
