@@ -37,10 +37,16 @@ Grid::Grid(QWidget* parent)
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
-    const auto reapply = [this] { applyRowHeights(); };
-    connect(&m_model, &QAbstractItemModel::rowsInserted, this, reapply);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, reapply);
-    connect(&m_model, &QAbstractItemModel::modelReset, this, reapply);
+    // Rows of a fixed height take the header's default size as they come, so
+    // only shared heights are worked out again; setting the default size walks
+    // every row, which a list of 100 000 phrases should not pay on each load.
+    const auto share = [this] {
+        if (m_rowHeights == RowHeights::ShareHeight)
+            applyRowHeights();
+    };
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, share);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, share);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, share);
     applyRowHeights();
 }
 
@@ -174,7 +180,8 @@ bool Grid::viewportEvent(QEvent* event) {
 
 void Grid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
-    applyRowHeights();
+    if (m_rowHeights == RowHeights::ShareHeight)
+        applyRowHeights();
 }
 
 DrawingSuspended::DrawingSuspended(QWidget* widget)
