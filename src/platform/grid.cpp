@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTouchEvent>
 
 namespace {
@@ -92,7 +93,14 @@ void Grid::applyColumnWidths() {
 void Grid::applyRowHeights() {
     const int count = rows();
     if (m_rowHeights == RowHeights::Fixed) {
-        verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
+        // The header reports every row it resizes, and the view answers each
+        // report; for a list of 100 000 rows the view is laid out once instead.
+        {
+            const QSignalBlocker quiet(verticalHeader());
+            verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
+        }
+        updateGeometries();
+        viewport()->update();
         return;
     }
     const int height = viewport()->height();
