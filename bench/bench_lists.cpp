@@ -142,6 +142,23 @@ void BM_FillShownPhraseList(benchmark::State& state) {
     }
 }
 
+// A new scale of the window resizes every row of the list on screen.
+void BM_ScaleShownPhraseList(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    PhraseListGrid list;
+    Grid& grid = list.grid;
+    loadPhraseFile(book.path(), grid.cells(), list.texts);
+    fillPhraseIndex(grid.cells());
+    grid.show();
+    QCoreApplication::processEvents();
+    double scale = 1.0;
+    for (auto _ : state) {
+        scale = scale == 1.0 ? 1.25 : 1.0;
+        grid.setScale(scale);
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -150,6 +167,11 @@ BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmar
 BENCHMARK(BM_SavePhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPhraseList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillShownPhraseList)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleShownPhraseList)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)
