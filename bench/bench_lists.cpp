@@ -1,10 +1,14 @@
 // Phrase book operations on books of 1 000, 10 000 and 100 000 phrases: the
-// list must open and the candidates appear at once after a tap.
+// list must open and the candidates appear at once after a tap. The grid cases
+// run the list with its view attached, on the offscreen platform.
 #include "board/phrase_candidates.h"
 #include "lists/kana_index.h"
 #include "lists/phrase_file.h"
+#include "platform/colors.h"
+#include "platform/grid.h"
 #include "platform/grid_model.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -82,9 +86,107 @@ void BM_SavePhraseFile(benchmark::State& state) {
         benchmark::DoNotOptimize(savePhraseFile(book.path(), grid));
 }
 
+// The phrase list grid as the window builds it: list row heights, the
+// heading column and the phrase column, on the board's rectangle.
+struct PhraseListGrid {
+    PhraseListGrid() {
+        grid.setRowHeights(Grid::RowHeights::Fixed, 1155);
+        grid.setCols(2);
+        grid.setColumnWidthTwips(0, 2400);
+        grid.setColumnWidthTwips(1, 10140 - 2400 - 338);
+        grid.resize(676, 460);
+    }
+    Grid grid;
+    QStringList texts;
+};
+
+// Opening the phrase list: the hidden grid is filled with its drawing
+// suspended, labelled and highlighted, then shown and drawn.
+void BM_OpenPhraseList(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    PhraseListGrid list;
+    Grid& grid = list.grid;
+    for (auto _ : state) {
+        {
+            const DrawingSuspended suspended(&grid);
+            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            fillPhraseIndex(grid.cells());
+            grid.setText(0, 1, kDiaryRowLabel);
+            grid.setText(1, 1, kMailRowLabel);
+            grid.cells().paintRow(0, 1, bgrColor(colors::kHighlight));
+            grid.setTopRow(0);
+        }
+        grid.show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        grid.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Reloading and regrouping while the list stays on screen.
+void BM_FillShownPhraseList(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    PhraseListGrid list;
+    Grid& grid = list.grid;
+    grid.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        {
+            const DrawingSuspended suspended(&grid);
+            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            fillPhraseIndex(grid.cells());
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+// A new scale of the window resizes every row of the list on screen.
+void BM_ScaleShownPhraseList(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    PhraseListGrid list;
+    Grid& grid = list.grid;
+    loadPhraseFile(book.path(), grid.cells(), list.texts);
+    fillPhraseIndex(grid.cells());
+    grid.show();
+    QCoreApplication::processEvents();
+    double scale = 1.0;
+    for (auto _ : state) {
+        scale = scale == 1.0 ? 1.25 : 1.0;
+        grid.setScale(scale);
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPhraseIndex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPhraseList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillShownPhraseList)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleShownPhraseList)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+// The grid cases need an application; the offscreen platform unless another
+// one is asked for.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -30,7 +30,7 @@ QStringList matchingPhrases(const QStringList& phraseTexts, const QString& key) 
     const QString typed = trimSpaces(key);
     const qsizetype length = key.size();
     for (const QString& phrase : phraseTexts)
-        if (phrase.left(length) == typed && phrase != kPhrasePlaceholder)
+        if (QStringView(phrase).left(length) == typed && phrase != kPhrasePlaceholder)
             matches.append(phrase);
     return matches;
 }

@@ -30,22 +30,36 @@ constexpr std::array<KanaRow, 30> kKanaRows{{
     {u'ダ', u'ド', u"ダ行"}, {u'バ', u'ボ', u"バ行"}, {u'パ', u'ポ', u"パ行"},
 }};
 
+// The kana-table row whose range holds the text's first character, if any.
+const KanaRow* kanaRowOf(const QString& text) {
+    if (text.isEmpty())
+        return nullptr;
+    const char16_t c = text.at(0).unicode();
+    for (const KanaRow& row : kKanaRows)
+        if (row.lower <= c && c <= row.upper)
+            return &row;
+    return nullptr;
+}
+
 // Each heading is written once, on the first row of a run of rows that share
-// it; a row whose first character has no heading joins the run above it.
+// it; a row whose first character has no heading joins the run above it. The
+// column is written as a whole, so that a long list costs one change signal.
 void writeHeadings(GridModel& grid) {
-    QString current;
-    QString written;
+    QStringList headings;
+    headings.reserve(grid.rows());
+    const KanaRow* current = nullptr;
+    const KanaRow* written = nullptr;
     for (int row = 0; row < grid.rows(); ++row) {
-        const QString heading = kanaRowHeading(grid.text(row, 1));
-        if (!heading.isEmpty())
+        if (const KanaRow* heading = kanaRowOf(grid.text(row, 1)))
             current = heading;
         if (current != written) {
-            grid.setText(row, 0, current);
+            headings.append(QString::fromUtf16(current->heading));
             written = current;
         } else {
-            grid.setText(row, 0, QString());
+            headings.append(QString());
         }
     }
+    grid.setColumnTexts(0, headings);
 }
 
 // Moves the first two command rows to the top, keeping the order of all other
@@ -64,28 +78,14 @@ void pinCommandRows(GridModel& grid) {
     for (int row = 0; row < grid.rows(); ++row)
         if (std::find(pinned.begin(), pinned.end(), row) == pinned.end())
             order.push_back(row);
-
-    std::vector<std::vector<std::pair<QString, QColor>>> cells(order.size());
-    for (size_t to = 0; to < order.size(); ++to)
-        for (int col = 0; col < grid.cols(); ++col)
-            cells[to].emplace_back(grid.text(order[to], col), grid.color(order[to], col));
-    for (size_t to = 0; to < cells.size(); ++to)
-        for (int col = 0; col < grid.cols(); ++col) {
-            grid.setText(int(to), col, cells[to][size_t(col)].first);
-            grid.setColor(int(to), col, cells[to][size_t(col)].second);
-        }
+    grid.reorderRows(order);
 }
 
 } // namespace
 
 QString kanaRowHeading(const QString& text) {
-    if (text.isEmpty())
-        return {};
-    const char16_t c = text.at(0).unicode();
-    for (const KanaRow& row : kKanaRows)
-        if (row.lower <= c && c <= row.upper)
-            return QString::fromUtf16(row.heading);
-    return {};
+    const KanaRow* row = kanaRowOf(text);
+    return row ? QString::fromUtf16(row->heading) : QString();
 }
 
 void fillPhraseIndex(GridModel& grdEx) {

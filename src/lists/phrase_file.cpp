@@ -5,19 +5,16 @@
 #include "platform/text_file.h"
 
 void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTexts) {
-    QStringList texts;
-    for (const QString& record : readRecords(path))
-        texts.append(trimSpaces(record));
+    QStringList texts = readRecords(path);
+    for (QString& text : texts)
+        text = trimSpaces(text);
     for (qsizetype missing = 2 - texts.count(kPhrasePlaceholder); missing > 0; --missing)
         texts.prepend(kPhrasePlaceholder);
 
-    std::vector<QStringList> rows;
-    rows.reserve(size_t(texts.size()));
-    for (const QString& text : texts)
-        rows.push_back({QString(), text});
     grdEx.setRows(0);
     grdEx.setCols(2);
-    grdEx.setAllTexts(rows);
+    grdEx.setRows(int(texts.size()));
+    grdEx.setColumnTexts(1, texts);
     phraseTexts = texts;
 }
 

@@ -1,7 +1,9 @@
 #include "platform/cp932_codec.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <vector>
 
 namespace {
 
@@ -44,8 +46,55 @@ public:
         return true;
     }
 
+    // The one UTF-16 unit that count bytes convert to, or kNoChar when they
+    // are no complete character.
+    char16_t one(const char* bytes, size_t count) {
+        char* in = const_cast<char*>(bytes);
+        char16_t units[2];
+        char* dest = reinterpret_cast<char*>(units);
+        size_t destLeft = sizeof units;
+        if (iconv(m_cd, &in, &count, &dest, &destLeft) == size_t(-1) || count != 0 ||
+            destLeft != sizeof units - 2)
+            return kNoChar;
+        return units[0];
+    }
+
+    // No character of the code page decodes to this non-character.
+    static constexpr char16_t kNoChar = 0xFFFF;
+
 private:
     iconv_t m_cd;
+};
+
+// The characters of the code page by byte and by byte pair, read from iconv
+// once: looking them up decodes a large file many times faster than iconv.
+class DecodeTable {
+public:
+    DecodeTable() {
+        Converter converter(kUtf16, kCodePage);
+        m_valid = converter.valid();
+        if (!m_valid)
+            return;
+        for (int lead = 0; lead < 256; ++lead) {
+            const char single[1] = {char(lead)};
+            m_single[size_t(lead)] = converter.one(single, 1);
+            if (m_single[size_t(lead)] != Converter::kNoChar)
+                continue;
+            for (int trail = 0; trail < 256; ++trail) {
+                const char pair[2] = {char(lead), char(trail)};
+                m_pairs[size_t(lead * 256 + trail)] = converter.one(pair, 2);
+            }
+        }
+    }
+
+    bool valid() const { return m_valid; }
+    char16_t single(uchar byte) const { return m_single[byte]; }
+    char16_t pair(uchar lead, uchar trail) const { return m_pairs[size_t(lead * 256 + trail)]; }
+
+private:
+    bool m_valid = false;
+    std::array<char16_t, 256> m_single{};
+    std::vector<char16_t> m_pairs = std::vector<char16_t>(256 * 256, Converter::kNoChar);
 };
 
 void append(QByteArray& out, qsizetype& written, const char* bytes, qsizetype count) {
@@ -89,22 +138,26 @@ QByteArray encode(const QString& text) {
 }
 
 QString decode(const QByteArray& bytes) {
-    Converter converter(kUtf16, kCodePage);
-    if (!converter.valid() || bytes.isEmpty())
+    static const DecodeTable table;
+    if (!table.valid() || bytes.isEmpty())
         return {};
-    QByteArray out(bytes.size() * 2 + 16, Qt::Uninitialized);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     qsizetype written = 0;
-    const char* input = bytes.constData();
-    size_t inLeft = size_t(bytes.size());
-    while (!converter.run(input, inLeft, out, written)) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes.at(i));
+        char16_t c = table.single(byte);
+        if (c == Converter::kNoChar && i + 1 < bytes.size()) {
+            c = table.pair(byte, uchar(bytes.at(i + 1)));
+            if (c != Converter::kNoChar)
+                ++i;
+        }
         // An invalid or cut-off sequence: mark the one byte and go on with the
         // next, so that a damaged file still shows the rest of its text.
-        const char16_t replacement = 0xFFFD;
-        append(out, written, reinterpret_cast<const char*>(&replacement), 2);
-        ++input;
-        --inLeft;
+        out[written++] = c == Converter::kNoChar ? QChar(QChar::ReplacementCharacter) : QChar(c);
     }
-    return QString(reinterpret_cast<const QChar*>(out.constData()), written / 2);
+    text.truncate(written);
+    return text;
 }
 
 } // namespace cp932

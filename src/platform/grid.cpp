@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTouchEvent>
 
 namespace {
@@ -37,13 +38,19 @@ Grid::Grid(QWidget* parent)
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
-    const auto reapply = [this] { applyRowHeights(); };
-    connect(&m_model, &QAbstractItemModel::rowsInserted, this, reapply);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, reapply);
+    // Rows of a fixed height take the header's default size as they come, so
+    // only shared heights are worked out again; setting the default size walks
+    // every row, which a list of 100 000 phrases should not pay on each load.
+    const auto share = [this] {
+        if (m_rowHeights == RowHeights::ShareHeight)
+            applyRowHeights();
+    };
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, share);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, share);
     // A reset (new column count) forgets the view's column widths.
-    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+    connect(&m_model, &QAbstractItemModel::modelReset, this, [this, share] {
         applyColumnWidths();
-        applyRowHeights();
+        share();
     });
     applyRowHeights();
 }
@@ -90,7 +97,14 @@ void Grid::applyColumnWidths() {
 void Grid::applyRowHeights() {
     const int count = rows();
     if (m_rowHeights == RowHeights::Fixed) {
-        verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
+        // The header reports every row it resizes, and the view answers each
+        // report; for a list of 100 000 rows the view is laid out once instead.
+        {
+            const QSignalBlocker quiet(verticalHeader());
+            verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
+        }
+        updateGeometries();
+        viewport()->update();
         return;
     }
     const int height = viewport()->height();
@@ -178,7 +192,8 @@ bool Grid::viewportEvent(QEvent* event) {
 
 void Grid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
-    applyRowHeights();
+    if (m_rowHeights == RowHeights::ShareHeight)
+        applyRowHeights();
 }
 
 DrawingSuspended::DrawingSuspended(QWidget* widget)

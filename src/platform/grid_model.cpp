@@ -6,20 +6,24 @@ GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
 bool GridModel::valid(int row, int col) const {
-    return row >= 0 && row < rows() && col >= 0 && col < m_cols;
+    return row >= 0 && row < m_rows && col >= 0 && col < m_cols;
 }
 
 void GridModel::setRows(int count) {
     count = std::max(count, 0);
-    if (count == rows())
+    if (count == m_rows)
         return;
-    if (count > rows()) {
-        beginInsertRows(QModelIndex(), rows(), count - 1);
-        m_cells.resize(size_t(count), std::vector<Cell>(size_t(m_cols)));
+    const auto resize = [this, count] {
+        m_cells.resize(size_t(count) * size_t(m_cols));
+        m_rows = count;
+    };
+    if (count > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, count - 1);
+        resize();
         endInsertRows();
     } else {
-        beginRemoveRows(QModelIndex(), count, rows() - 1);
-        m_cells.resize(size_t(count));
+        beginRemoveRows(QModelIndex(), count, m_rows - 1);
+        resize();
         endRemoveRows();
     }
 }
@@ -29,32 +33,35 @@ void GridModel::setCols(int count) {
     if (count == m_cols)
         return;
     beginResetModel();
+    std::vector<Cell> cells(size_t(m_rows) * size_t(count));
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < std::min(count, m_cols); ++col)
+            cells[size_t(row) * size_t(count) + size_t(col)] = std::move(cell(row, col));
+    m_cells.swap(cells);
     m_cols = count;
-    for (auto& row : m_cells)
-        row.resize(size_t(count));
     endResetModel();
 }
 
 QString GridModel::text(int row, int col) const {
-    return valid(row, col) ? m_cells[size_t(row)][size_t(col)].text : QString();
+    return valid(row, col) ? cell(row, col).text : QString();
 }
 
 void GridModel::setText(int row, int col, const QString& text) {
     if (!valid(row, col))
         return;
-    m_cells[size_t(row)][size_t(col)].text = text;
+    cell(row, col).text = text;
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::DisplayRole});
 }
 
 QColor GridModel::color(int row, int col) const {
-    return valid(row, col) ? QColor::fromRgb(m_cells[size_t(row)][size_t(col)].color) : QColor();
+    return valid(row, col) ? QColor::fromRgb(cell(row, col).color) : QColor();
 }
 
 void GridModel::setColor(int row, int col, const QColor& color) {
     if (!valid(row, col))
         return;
-    m_cells[size_t(row)][size_t(col)].color = color.rgb();
+    cell(row, col).color = color.rgb();
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::BackgroundRole});
 }
@@ -63,40 +70,108 @@ void GridModel::paintRow(int row, int firstCol, const QColor& color) {
     if (!valid(row, std::max(firstCol, 0)))
         return;
     for (int col = std::max(firstCol, 0); col < m_cols; ++col)
-        m_cells[size_t(row)][size_t(col)].color = color.rgb();
+        cell(row, col).color = color.rgb();
     emit dataChanged(index(row, std::max(firstCol, 0)), index(row, m_cols - 1),
                      {Qt::BackgroundRole});
 }
 
 void GridModel::paintAll(const QColor& color) {
-    for (auto& row : m_cells)
-        for (auto& cell : row)
-            cell.color = color.rgb();
-    if (rows() > 0 && m_cols > 0)
-        emit dataChanged(index(0, 0), index(rows() - 1, m_cols - 1), {Qt::BackgroundRole});
+    for (Cell& c : m_cells)
+        c.color = color.rgb();
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1), {Qt::BackgroundRole});
 }
 
 void GridModel::setAllTexts(const std::vector<QStringList>& rows) {
     beginResetModel();
-    m_cells.assign(rows.size(), std::vector<Cell>(size_t(m_cols)));
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < m_cols && c < rows[r].size(); ++c)
-            m_cells[r][size_t(c)].text = rows[r].at(c);
+    m_rows = int(rows.size());
+    m_cells.assign(size_t(m_rows) * size_t(m_cols), Cell());
+    for (int row = 0; row < m_rows; ++row)
+        for (int col = 0; col < std::min(m_cols, int(rows[size_t(row)].size())); ++col)
+            cell(row, col).text = rows[size_t(row)].at(col);
     endResetModel();
 }
+
+void GridModel::setColumnTexts(int col, const QStringList& texts) {
+    if (col < 0 || col >= m_cols)
+        return;
+    const int count = std::min(m_rows, int(texts.size()));
+    if (count == 0)
+        return;
+    for (int row = 0; row < count; ++row)
+        cell(row, col).text = texts.at(row);
+    emit dataChanged(index(0, col), index(count - 1, col), {Qt::DisplayRole});
+}
+
+namespace {
+
+// A row's sort key. The first four UTF-16 units of the text, packed so that
+// they compare as the text does, decide most comparisons without reading the
+// text itself, which lies somewhere else on the heap for every row; only rows
+// with the same beginning compare their whole texts.
+struct SortKey {
+    explicit SortKey(const QString& text, int row)
+        : text(text)
+        , row(row) {
+        for (qsizetype i = 0; i < 4; ++i)
+            head = head << 16 | (i < text.size() ? text.at(i).unicode() : 0u);
+    }
+    friend bool operator<(const SortKey& a, const SortKey& b) {
+        return a.head != b.head ? a.head < b.head : a.text < b.text;
+    }
+
+    quint64 head = 0;
+    QStringView text;
+    int row;
+};
+
+} // namespace
 
 void GridModel::sortByColumn(int col, Qt::SortOrder order) {
     if (col < 0 || col >= m_cols)
         return;
-    emit layoutAboutToBeChanged();
-    const size_t c = size_t(col);
+    std::vector<SortKey> keys;
+    keys.reserve(size_t(m_rows));
+    for (int row = 0; row < m_rows; ++row)
+        keys.emplace_back(cell(row, col).text, row);
     if (order == Qt::AscendingOrder)
-        std::stable_sort(m_cells.begin(), m_cells.end(),
-                         [c](const auto& a, const auto& b) { return a[c].text < b[c].text; });
+        std::stable_sort(keys.begin(), keys.end());
     else
-        std::stable_sort(m_cells.begin(), m_cells.end(),
-                         [c](const auto& a, const auto& b) { return b[c].text < a[c].text; });
-    emit layoutChanged();
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const SortKey& a, const SortKey& b) { return b < a; });
+    std::vector<int> rowOrder;
+    rowOrder.reserve(keys.size());
+    for (const SortKey& key : keys)
+        rowOrder.push_back(key.row);
+    reorderRows(rowOrder);
+}
+
+void GridModel::reorderRows(const std::vector<int>& order) {
+    if (order.size() != size_t(m_rows))
+        return;
+    // newRow[r] is where the former row r goes; -1 while no place names it.
+    std::vector<int> newRow(order.size(), -1);
+    for (size_t to = 0; to < order.size(); ++to) {
+        const int from = order[to];
+        if (from < 0 || from >= m_rows || newRow[size_t(from)] >= 0)
+            return;
+        newRow[size_t(from)] = int(to);
+    }
+
+    emit layoutAboutToBeChanged({}, VerticalSortHint);
+    std::vector<Cell> cells;
+    cells.reserve(m_cells.size());
+    for (const int from : order)
+        for (int col = 0; col < m_cols; ++col)
+            cells.push_back(std::move(cell(from, col)));
+    m_cells.swap(cells);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& i : before)
+        after.append(index(newRow[size_t(i.row())], i.column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, VerticalSortHint);
 }
 
 void GridModel::setAlignment(Qt::Alignment alignment) {
@@ -114,12 +189,12 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!valid(index.row(), index.column()))
         return {};
-    const Cell& cell = m_cells[size_t(index.row())][size_t(index.column())];
+    const Cell& c = cell(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return cell.text;
+        return c.text;
     case Qt::BackgroundRole:
-        return QColor::fromRgb(cell.color);
+        return QColor::fromRgb(c.color);
     case Qt::TextAlignmentRole:
         return int(m_alignment);
     default:

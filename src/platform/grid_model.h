@@ -13,7 +13,7 @@ class GridModel final : public QAbstractTableModel {
 public:
     explicit GridModel(QObject* parent = nullptr);
 
-    int rows() const { return int(m_cells.size()); }
+    int rows() const { return m_rows; }
     int cols() const { return m_cols; }
     void setRows(int rows);
     void setCols(int cols);
@@ -28,9 +28,15 @@ public:
 
     // Replaces every row at once: each inner list is one row of texts.
     void setAllTexts(const std::vector<QStringList>& rows);
+    // Writes texts into one column from row 0 down, with one change signal;
+    // rows beyond the list keep their texts, texts beyond the rows are dropped.
+    void setColumnTexts(int col, const QStringList& texts);
     // Whole-row sort by the text of one column, code-unit order (case- and
     // width-sensitive); equal texts keep their order.
     void sortByColumn(int col, Qt::SortOrder order);
+    // Puts whole rows in a new order: row i becomes the former row order[i].
+    // Ignored unless order names every row exactly once.
+    void reorderRows(const std::vector<int>& order);
 
     void setAlignment(Qt::Alignment alignment);
 
@@ -44,8 +50,15 @@ private:
         QRgb color = 0xFFFFFFFF;
     };
     bool valid(int row, int col) const;
+    Cell& cell(int row, int col) { return m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
+    const Cell& cell(int row, int col) const {
+        return m_cells[size_t(row) * size_t(m_cols) + size_t(col)];
+    }
 
-    std::vector<std::vector<Cell>> m_cells;
+    // The cells row by row in one block, so that a list of many rows costs no
+    // allocation per row and a sort moves plain cells.
+    std::vector<Cell> m_cells;
+    int m_rows = 0;
     int m_cols = 0;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };

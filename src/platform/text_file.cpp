@@ -5,37 +5,40 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <vector>
 
-QStringList readTextLines(const QString& path) {
+namespace {
+
+// The whole file as text; empty when it is missing or cannot be read.
+QString readText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // CR and LF never occur inside a two-byte character of the code page, so
     // the whole file can be decoded before it is split.
-    const QString text = cp932::decode(file.readAll());
-    QStringList lines;
+    return cp932::decode(file.readAll());
+}
+
+// The lines of a text as views into it: a line ends at CR or at CR LF.
+std::vector<QStringView> splitLines(const QString& text) {
+    std::vector<QStringView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i) != u'\r')
             continue;
-        lines.append(text.mid(start, i - start));
+        lines.push_back(QStringView(text).mid(start, i - start));
         if (i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < text.size())
-        lines.append(text.mid(start));
+        lines.push_back(QStringView(text).mid(start));
     return lines;
 }
 
-bool writeTextLines(const QString& path, const QStringList& lines) {
+bool writeText(const QString& path, const QString& text) {
     if (!cp932::available())
         return false;
-    QString text;
-    for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -47,12 +50,38 @@ bool writeTextLines(const QString& path, const QStringList& lines) {
     return file.commit();
 }
 
+} // namespace
+
+QStringList readTextLines(const QString& path) {
+    const QString text = readText(path);
+    QStringList lines;
+    for (const QStringView line : splitLines(text))
+        lines.append(line.toString());
+    return lines;
+}
+
+bool writeTextLines(const QString& path, const QStringList& lines) {
+    QString text;
+    qsizetype length = 0;
+    for (const QString& line : lines)
+        length += line.size() + 2;
+    text.reserve(length);
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return writeText(path, text);
+}
+
 QStringList readRecords(const QString& path) {
+    const QString text = readText(path);
+    const std::vector<QStringView> lines = splitLines(text);
     QStringList records;
-    for (const QString& line : readTextLines(path)) {
+    records.reserve(qsizetype(lines.size()));
+    for (const QStringView line : lines) {
         if (isBlank(line))
             continue;
-        QString record = line;
+        QString record = line.toString();
         record.remove(u'"');
         records.append(record);
     }
@@ -60,12 +89,21 @@ QStringList readRecords(const QString& path) {
 }
 
 bool writeRecords(const QString& path, const QStringList& texts) {
-    QStringList lines;
-    lines.reserve(texts.size());
-    for (const QString& text : texts) {
-        QString record = text;
-        record.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-        lines.append(u'"' + record + u'"');
+    QString text;
+    qsizetype length = 0;
+    for (const QString& record : texts)
+        length += record.size() + 4;
+    text.reserve(length);
+    for (const QString& record : texts) {
+        text += u'"';
+        if (record.contains(u'\r')) {
+            QString withoutCr = record;
+            withoutCr.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+            text += withoutCr;
+        } else {
+            text += record;
+        }
+        text += QLatin1String("\"\r\n");
     }
-    return writeTextLines(path, lines);
+    return writeText(path, text);
 }
