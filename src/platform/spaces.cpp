@@ -10,7 +10,7 @@ QString trimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-bool isBlank(const QString& text) {
+bool isBlank(QStringView text) {
     for (const QChar c : text)
         if (c != u' ')
             return false;

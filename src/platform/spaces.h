@@ -7,4 +7,4 @@
 // ideographic space U+3000 at either end of a phrase, diary text or address is
 // part of the text and is kept.
 QString trimSpaces(const QString& text);
-bool isBlank(const QString& text);
+bool isBlank(QStringView text);

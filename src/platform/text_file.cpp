@@ -6,25 +6,36 @@
 #include <QFile>
 #include <QSaveFile>
 
-QStringList readTextLines(const QString& path) {
+namespace {
+
+// Calls f with each line of the file as a view into its decoded text.
+template <typename F> bool forEachLine(const QString& path, F f) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return false;
     // CR and LF never occur inside a two-byte character of the code page, so
     // the whole file can be decoded before it is split.
     const QString text = cp932::decode(file.readAll());
-    QStringList lines;
+    const QStringView all(text);
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != u'\r')
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (all[i] != u'\r')
             continue;
-        lines.append(text.mid(start, i - start));
-        if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+        f(all.sliced(start, i - start));
+        if (i + 1 < all.size() && all[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    if (start < text.size())
-        lines.append(text.mid(start));
+    if (start < all.size())
+        f(all.sliced(start));
+    return true;
+}
+
+} // namespace
+
+QStringList readTextLines(const QString& path) {
+    QStringList lines;
+    forEachLine(path, [&lines](QStringView line) { lines.append(line.toString()); });
     return lines;
 }
 
@@ -49,13 +60,15 @@ bool writeTextLines(const QString& path, const QStringList& lines) {
 
 QStringList readRecords(const QString& path) {
     QStringList records;
-    for (const QString& line : readTextLines(path)) {
+    // One copy per record: the view becomes the record, and its quotes are
+    // removed in place.
+    forEachLine(path, [&records](QStringView line) {
         if (isBlank(line))
-            continue;
-        QString record = line;
+            return;
+        QString record = line.toString();
         record.remove(u'"');
-        records.append(record);
-    }
+        records.append(std::move(record));
+    });
     return records;
 }
 
