@@ -8,11 +8,12 @@
 
 namespace {
 
-// Calls f with each line of the file as a view into its decoded text.
-template <typename F> bool forEachLine(const QString& path, F f) {
+// Calls f with each line of the file as a view into its decoded text; a file
+// that is missing or cannot be read has no lines.
+template <typename F> void forEachLine(const QString& path, F f) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return;
     // CR and LF never occur inside a two-byte character of the code page, so
     // the whole file can be decoded before it is split.
     const QString text = cp932::decode(file.readAll());
@@ -28,7 +29,6 @@ template <typename F> bool forEachLine(const QString& path, F f) {
     }
     if (start < all.size())
         f(all.sliced(start));
-    return true;
 }
 
 } // namespace
