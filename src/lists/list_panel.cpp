@@ -17,6 +17,8 @@
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 
@@ -44,9 +46,18 @@ ListPanel::ListPanel(QWidget* window, TalkControls& controls, SharedState& state
 }
 
 void ListPanel::loadPhraseBook() {
+    // Stamped before reading, so that a change made meanwhile is read next time.
+    m_loadedStamp = phraseBookStamp();
     loadPhraseFile(data_files::path(m_state.appDir, data_files::kPhrases), m_c.grdEx->cells(),
                    m_state.phraseTexts);
     fillPhraseIndex(m_c.grdEx->cells());
+}
+
+ListPanel::FileStamp ListPanel::phraseBookStamp() const {
+    const QFileInfo file(data_files::path(m_state.appDir, data_files::kPhrases));
+    if (!file.exists())
+        return {-1, -1};
+    return {file.size(), file.lastModified().toMSecsSinceEpoch()};
 }
 
 void ListPanel::suggestPhrases(const QString& text) {
@@ -117,7 +128,12 @@ void ListPanel::openPhraseList() {
     {
         const DrawingSuspended suspended(grdEx);
         list_grids::placeOnBoard(m_layout, m_c, grdEx);
-        loadPhraseBook();
+        // A large book takes long to read and sort: it is read again only
+        // when the file has changed, else only the marks of its last showing go.
+        if (phraseBookStamp() != m_loadedStamp)
+            loadPhraseBook();
+        else
+            grdEx->cells().paintAll(bgrColor(colors::kWhite));
         grdEx->setColumnWidthTwips(0, kHeadingTwips);
         grdEx->setColumnWidthTwips(1, m_layout.rect(grdEx).width - kHeadingTwips - kScrollBarTwips);
         grdEx->setText(0, 1, kDiaryRowLabel);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <utility>
 
 class EntryModes;
 class QWidget;
@@ -38,6 +39,10 @@ private:
     // False when a command row ("日記", "メール") opened its list instead.
     bool chooseFromPhraseList();
 
+    // Talk.txt's size and modification time (-1 when missing).
+    using FileStamp = std::pair<qint64, qint64>;
+    FileStamp phraseBookStamp() const;
+
     QWidget* m_window;
     TalkControls& m_c;
     SharedState& m_state;
@@ -45,4 +50,8 @@ private:
     TextPanel& m_panel;
     TextPanelSize& m_size;
     EntryModes& m_entryModes;
+    // The stamp of Talk.txt when grdEx was last read from it. Every change
+    // the window makes to the list is saved, so while the file keeps this
+    // stamp, grdEx already holds what reading it again would give.
+    FileStamp m_loadedStamp{-1, -1};
 };

@@ -141,6 +141,39 @@ private slots:
         QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "おはよう"}));
     }
 
+    // The list is kept between showings while Talk.txt is unchanged; a change
+    // to the file, the window's own deletions included, is read on reopening.
+    void reopenedListFollowsTheFile() {
+        open({"おはよう", "こんにちは", "さようなら"});
+        Grid* grdEx = f->c().grdEx;
+        f->c().cmdSamp->click();
+        f->c().cmdDown->pressed();
+        f->c().cmdDown->released();
+        f->c().cmdDown->pressed();
+        f->c().cmdDown->released();
+        QVERIFY(highlighted(grdEx, 2, 1));
+        f->c().cmdSamp->click();
+        f->c().cmdSamp->click(); // unchanged: only the first row is marked
+        QVERIFY(highlighted(grdEx, 0, 1));
+        QVERIFY(!highlighted(grdEx, 2, 1));
+        QCOMPARE(phrases(),
+                 QStringList({"日記", "メール", "おはよう", "こんにちは", "さようなら"}));
+
+        WindowFixture::tap(grdEx, 3, 1);
+        f->c().cmdSampDel->click();
+        QCOMPARE(grdEx->text(3, 1), QString());
+        f->c().cmdSamp->click();
+        f->c().cmdSamp->click(); // the emptied row is gone
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "おはよう", "さようなら"}));
+
+        f->c().cmdSamp->click();
+        f->writeFile("Talk.txt", {kPlaceholder, kPlaceholder, "あめ"});
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "あめ"}));
+        QCOMPARE(f->window().state().phraseTexts,
+                 QStringList({kPlaceholder, kPlaceholder, "あめ"}));
+    }
+
     void startingOverAsksFirst() {
         open({}, {{"OPT1", "2"}});
         f->tapBoard("か");
@@ -160,7 +193,8 @@ private slots:
         f->panel().setText("あいう_");
         f->c().cmdSampADD->click();
         QCOMPARE(f->fakes.asker.asked.size(), 1);
-        QCOMPARE(f->fakes.asker.asked.first().message, QString("「Talk.txt」を保存できませんでした。"));
+        QCOMPARE(f->fakes.asker.asked.first().message,
+                 QString("「Talk.txt」を保存できませんでした。"));
         QCOMPARE(f->fakes.asker.asked.first().style, 48);
         QCOMPARE(f->text(), QString("あいう_"));
     }
