@@ -15,7 +15,7 @@ void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTe
     rows.reserve(size_t(texts.size()));
     for (const QString& text : texts)
         rows.push_back({QString(), text});
-    grdEx.setRows(0);
+    // setAllTexts replaces every row, so the old rows need no removing first.
     grdEx.setCols(2);
     grdEx.setAllTexts(rows);
     phraseTexts = texts;
