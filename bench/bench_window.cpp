@@ -13,8 +13,12 @@
 // each timed action the window is brought to rest (every pending event
 // processed, the board painted) outside the clock, so no earlier work is
 // counted and none of the action's work is left out.
+//
+// Each figure is given as wall time and as this thread's processor time over
+// the same span: on a shared machine the wall time also holds the waits for a
+// free core. Options: "--quick" for a few runs only, "--phrases N" for one
+// book size only (for profiling).
 #include "app/talk_window.h"
-#include "board/board_entry.h"
 #include "lists/board_mode.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
@@ -308,10 +312,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // A quick run for checking that the benchmark works: fewer runs and taps.
     const QStringList args = app.arguments();
     const bool quick = args.contains(QStringLiteral("--quick"));
-    // "--phrases N": one book size only, for profiling.
     std::vector<int> sizes{1000, 10000, 100000};
     if (const qsizetype i = args.indexOf(QStringLiteral("--phrases")); i > 0 && i + 1 < args.size())
         sizes = {args.at(i + 1).toInt()};
