@@ -29,6 +29,7 @@ QStringList matchingPhrases(const QStringList& phraseTexts, const QString& key) 
         return matches;
     const QString typed = trimSpaces(key);
     const qsizetype length = key.size();
+    // A view of the phrase's beginning: no copy per phrase of a large book.
     for (const QString& phrase : phraseTexts)
         if (QStringView(phrase).left(length) == typed && phrase != kPhrasePlaceholder)
             matches.append(phrase);
