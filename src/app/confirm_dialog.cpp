@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 namespace {
-const FontSpec kFont{FontFace::PGothic, 48, true};
+const FontStyle kFont{FontFace::PGothic, 48, true};
 }
 
 ConfirmDialog::ConfirmDialog(double scale, QWidget* parent)

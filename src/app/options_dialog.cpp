@@ -13,8 +13,8 @@
 #include <QRadioButton>
 
 namespace {
-const FontSpec kFont{FontFace::PGothic, 15.75, true};
-const FontSpec kButtonFont{FontFace::PGothic, 18, false};
+const FontStyle kFont{FontFace::PGothic, 15.75, true};
+const FontStyle kButtonFont{FontFace::PGothic, 18, false};
 constexpr quint32 kBack = 0xFFC0C0;
 
 // The index of the first checked button, or -1 when none is.

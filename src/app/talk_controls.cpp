@@ -17,29 +17,29 @@ namespace {
 enum class Kind { Frame, Button, Grid, TextBox, Label };
 
 constexpr quint32 kNoColor = 0xFFFFFFFFu;
-constexpr FontSpec kNoFont{FontFace::PGothic, 0, false};
+constexpr FontStyle kNoFont{FontFace::PGothic, 0, false};
 
-struct ControlSpec {
+struct ControlEntry {
     const char* name;
     Kind kind;
     const char* container; // nullptr: the window
     const char* caption;
     TwipRect rect;
     quint32 backColor;
-    FontSpec font;
+    FontStyle font;
     bool visible;
 };
 
-constexpr FontSpec pg(double points, bool bold = false) {
+constexpr FontStyle pg(double points, bool bold = false) {
     return {FontFace::PGothic, points, bold};
 }
-constexpr FontSpec g(double points, bool bold = false) {
+constexpr FontStyle g(double points, bool bold = false) {
     return {FontFace::Gothic, points, bold};
 }
 
 // The main window's layout, in creation order (the first stands on top);
 // positions are left, top, width, height in twips relative to the container.
-const ControlSpec kLayout[] = {
+const ControlEntry kLayout[] = {
     {"fraSet",
      Kind::Frame,
      nullptr,
@@ -208,9 +208,9 @@ const ControlSpec kLayout[] = {
 // Row height of the list grids: one line of 54.75-point text with its margins.
 constexpr int kListRowTwips = 1155;
 
-QWidget* create(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* create(const ControlEntry& control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
     case Kind::Frame: {
         auto* frame = new QFrame(parent);
         frame->setFrameShape(QFrame::NoFrame);
@@ -246,16 +246,17 @@ template <typename T> T* find(const QHash<QString, QWidget*>& built, const QStri
 
 TalkControls buildTalkControls(QWidget* window, TwipLayout& layout) {
     QHash<QString, QWidget*> built;
-    for (const ControlSpec& spec : kLayout) {
-        QWidget* parent = spec.container ? built.value(QString::fromUtf8(spec.container)) : window;
-        QWidget* widget = create(spec, parent);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        if (spec.backColor != kNoColor)
-            setBackColor(widget, bgrColor(spec.backColor));
-        if (spec.font.points > 0)
-            layout.setFont(widget, spec.font);
-        layout.place(widget, spec.rect);
-        widget->setVisible(spec.visible);
+    for (const ControlEntry& control : kLayout) {
+        QWidget* parent =
+            control.container ? built.value(QString::fromUtf8(control.container)) : window;
+        QWidget* widget = create(control, parent);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        if (control.backColor != kNoColor)
+            setBackColor(widget, bgrColor(control.backColor));
+        if (control.font.points > 0)
+            layout.setFont(widget, control.font);
+        layout.place(widget, control.rect);
+        widget->setVisible(control.visible);
         // Controls earlier in the table stand above later ones: the selection
         // panel covers everything, the lists cover the widened text panel.
         widget->lower();

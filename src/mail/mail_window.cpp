@@ -16,12 +16,12 @@
 namespace {
 
 constexpr TwipRect kClientArea{0, 0, 15270, 11115};
-constexpr FontSpec kHeadingFont{FontFace::PGothic, 48, false};
-constexpr FontSpec kFont{FontFace::PGothic, 36, false};
-constexpr FontSpec kBodyFont{FontFace::Gothic, 27.75, false};
+constexpr FontStyle kHeadingFont{FontFace::PGothic, 48, false};
+constexpr FontStyle kFont{FontFace::PGothic, 36, false};
+constexpr FontStyle kBodyFont{FontFace::Gothic, 27.75, false};
 
 QLabel* makeLabel(QWidget* window, TwipLayout& layout, const QString& name, const QString& caption,
-                  const TwipRect& rect, const FontSpec& font, quint32 colour) {
+                  const TwipRect& rect, const FontStyle& font, quint32 colour) {
     auto* label = new QLabel(caption, window);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText); // names and subjects are shown as written

@@ -7,15 +7,15 @@ int pointsToPixels(double points, double scale) {
     return qMax(1, qRound(points * 96.0 / 72.0 * scale));
 }
 
-QFont makeFont(const FontSpec& spec, double scale) {
+QFont makeFont(const FontStyle& style, double scale) {
     QFont font;
-    if (spec.face == FontFace::Gothic)
+    if (style.face == FontFace::Gothic)
         font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
                           QStringLiteral("Noto Sans Mono CJK JP")});
     else
         font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                           QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(pointsToPixels(spec.points, scale));
-    font.setBold(spec.bold);
+    font.setPixelSize(pointsToPixels(style.points, scale));
+    font.setBold(style.bold);
     return font;
 }

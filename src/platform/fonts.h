@@ -9,7 +9,7 @@ enum class FontFace {
     PGothic, // "ＭＳ Ｐゴシック", proportional
 };
 
-struct FontSpec {
+struct FontStyle {
     FontFace face = FontFace::PGothic;
     double points = 9;
     bool bold = false;
@@ -18,5 +18,5 @@ struct FontSpec {
 // Point sizes are those of a 96 dots-per-inch screen; scale enlarges them with
 // the rest of the layout. The size is set in pixels so that it does not
 // depend on the DPI the platform reports.
-QFont makeFont(const FontSpec& spec, double scale = 1.0);
+QFont makeFont(const FontStyle& style, double scale = 1.0);
 int pointsToPixels(double points, double scale = 1.0);

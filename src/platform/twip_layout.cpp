@@ -30,7 +30,7 @@ void TwipLayout::setHeight(QWidget* widget, int twips) {
     place(widget, r);
 }
 
-void TwipLayout::setFont(QWidget* widget, const FontSpec& font) {
+void TwipLayout::setFont(QWidget* widget, const FontStyle& font) {
     Entry& entry = m_entries[widget];
     entry.widget = widget;
     entry.font = font;
@@ -38,7 +38,7 @@ void TwipLayout::setFont(QWidget* widget, const FontSpec& font) {
     apply(entry);
 }
 
-FontSpec TwipLayout::font(const QWidget* widget) const {
+FontStyle TwipLayout::font(const QWidget* widget) const {
     return m_entries.value(widget).font;
 }
 

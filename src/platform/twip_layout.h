@@ -25,8 +25,8 @@ public:
     void place(QWidget* widget, const TwipRect& rect);
     TwipRect rect(const QWidget* widget) const;
     void setHeight(QWidget* widget, int twips);
-    void setFont(QWidget* widget, const FontSpec& font);
-    FontSpec font(const QWidget* widget) const;
+    void setFont(QWidget* widget, const FontStyle& font);
+    FontStyle font(const QWidget* widget) const;
 
     double scale() const { return m_scale; }
     QPoint origin() const { return m_origin; }
@@ -47,7 +47,7 @@ private:
         TwipRect rect;
         bool hasRect = false;
         bool hasFont = false;
-        FontSpec font;
+        FontStyle font;
     };
     void apply(const Entry& entry) const;
     void applyAll();
