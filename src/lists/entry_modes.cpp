@@ -67,53 +67,49 @@ void EntryModes::openAddressList() {
     m_p.c.grdEx->hide();
 }
 
-// LoadDiaryFile and SelectFirstDiaryRow: newest day first, a row for today.
-void EntryModes::loadDiary() {
-    Grid* grid = m_p.c.grdDay;
+// Lays a list over the board, emptied and with its columns (the second takes
+// what is left of the grid's width, less the scroll bar's share), fills it and
+// shows it with row 0 chosen.
+void EntryModes::showList(Grid* grid, int firstColumnTwips, int spareTwips, int firstPaintedCol,
+                          const std::function<void(GridModel&)>& fill) {
     {
         const DrawingSuspended suspended(grid);
         grid->setRows(0);
-        grid->setCols(2);
+        grid->setCols(firstColumnTwips > 0 ? 2 : 1);
         list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
-        grid->setColumnWidthTwips(0, kDateTwips);
-        grid->setColumnWidthTwips(1, m_p.layout.rect(grid).width - kDateTwips);
-        loadDiaryFile(filePath(data_files::kDiary), grid->cells(), m_clock.today());
-        selectFirstDiaryRow(grid->cells());
-        list_grids::markFirstRow(grid, 1, m_p.state.selectedRow);
+        const int width = m_p.layout.rect(grid).width;
+        if (firstColumnTwips > 0) {
+            grid->setColumnWidthTwips(0, firstColumnTwips);
+            grid->setColumnWidthTwips(1, width - firstColumnTwips - spareTwips);
+        } else {
+            grid->setColumnWidthTwips(0, width);
+        }
+        fill(grid->cells());
+        list_grids::markFirstRow(grid, firstPaintedCol, m_p.state.selectedRow);
     }
     grid->show();
+}
+
+// LoadDiaryFile and SelectFirstDiaryRow: newest day first, a row for today.
+void EntryModes::loadDiary() {
+    showList(m_p.c.grdDay, kDateTwips, 0, 1, [this](GridModel& cells) {
+        loadDiaryFile(filePath(data_files::kDiary), cells, m_clock.today());
+        selectFirstDiaryRow(cells);
+    });
 }
 
 // LoadAddressFile and FillAddressIndex: the empty new entry first.
 void EntryModes::loadAddresses() {
-    Grid* grid = m_p.c.grdAD;
-    {
-        const DrawingSuspended suspended(grid);
-        grid->setRows(0);
-        grid->setCols(2);
-        list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
-        grid->setColumnWidthTwips(0, kHeadingTwips);
-        grid->setColumnWidthTwips(1, m_p.layout.rect(grid).width - kHeadingTwips - kScrollBarTwips);
-        loadAddressFile(filePath(data_files::kAddresses), grid->cells());
-        list_grids::markFirstRow(grid, 1, m_p.state.selectedRow);
-        fillAddressIndex(grid->cells());
-    }
-    grid->show();
+    showList(m_p.c.grdAD, kHeadingTwips, kScrollBarTwips, 1, [this](GridModel& cells) {
+        loadAddressFile(filePath(data_files::kAddresses), cells);
+        fillAddressIndex(cells);
+    });
 }
 
 // LoadMailFile: the empty new mail first, then the saved mails in file order.
 void EntryModes::loadMails() {
-    Grid* grid = m_p.c.grdMail;
-    {
-        const DrawingSuspended suspended(grid);
-        grid->setRows(0);
-        grid->setCols(1);
-        list_grids::placeOnBoard(m_p.layout, m_p.c, grid);
-        grid->setColumnWidthTwips(0, m_p.layout.rect(grid).width);
-        loadMailFile(filePath(data_files::kMails), grid->cells());
-        list_grids::markFirstRow(grid, 0, m_p.state.selectedRow);
-    }
-    grid->show();
+    showList(m_p.c.grdMail, 0, 0, 0,
+             [this](GridModel& cells) { loadMailFile(filePath(data_files::kMails), cells); });
 }
 
 void EntryModes::openEntry(Grid* list) {

@@ -3,10 +3,12 @@
 #include "app/talk_parts.h"
 
 #include <QObject>
+#include <functional>
 
 class Asker;
 class Clock;
 class Grid;
+class GridModel;
 class QWidget;
 class TextPanel;
 class TextPanelSize;
@@ -37,6 +39,8 @@ public:
     void cmdBack_Click();
 
 private:
+    void showList(Grid* grid, int firstColumnTwips, int spareTwips, int firstPaintedCol,
+                  const std::function<void(GridModel&)>& fill);
     void loadDiary();
     void loadAddresses();
     void loadMails();
