@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 // The mail window alone; the way through it from the lists is in entry_modes_test.
 class MailWindowTest : public QObject {
@@ -35,10 +36,10 @@ private slots:
         QSignalSpy address(&window, &MailWindow::addressListWanted);
         QSignalSpy mail(&window, &MailWindow::mailListWanted);
         const QPoint centre = window.lblTop->rect().center();
-        QPointingDevice* screen = QTest::createTouchDevice();
-        QTest::touchEvent(&window, screen).press(0, centre, window.lblTop);
+        const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        QTest::touchEvent(&window, screen.get()).press(0, centre, window.lblTop);
         QVERIFY(window.isVisible() && mail.isEmpty());
-        QTest::touchEvent(&window, screen).release(0, centre, window.lblTop);
+        QTest::touchEvent(&window, screen.get()).release(0, centre, window.lblTop);
         QCOMPARE(mail.size(), 1);
         QVERIFY(address.isEmpty() && !window.isVisible());
     }
