@@ -159,7 +159,6 @@ void Grid::release(const QPoint& pos) {
     if (!m_pressed)
         return;
     m_pressed = false;
-    emit released();
     if (viewport()->rect().contains(pos))
         emit clicked(m_row, m_col);
 }

@@ -51,7 +51,6 @@ signals:
     void pressed(int row, int col);
     // The tap completed: released over the grid after a press on a cell.
     void clicked(int row, int col);
-    void released();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -52,27 +52,6 @@ bool writeText(const QString& path, const QString& text) {
 
 } // namespace
 
-QStringList readTextLines(const QString& path) {
-    const QString text = readText(path);
-    QStringList lines;
-    for (const QStringView line : splitLines(text))
-        lines.append(line.toString());
-    return lines;
-}
-
-bool writeTextLines(const QString& path, const QStringList& lines) {
-    QString text;
-    qsizetype length = 0;
-    for (const QString& line : lines)
-        length += line.size() + 2;
-    text.reserve(length);
-    for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
-    }
-    return writeText(path, text);
-}
-
 QStringList readRecords(const QString& path) {
     const QString text = readText(path);
     const std::vector<QStringView> lines = splitLines(text);

@@ -38,10 +38,6 @@ void TwipLayout::setFont(QWidget* widget, const FontStyle& font) {
     apply(entry);
 }
 
-FontStyle TwipLayout::font(const QWidget* widget) const {
-    return m_entries.value(widget).font;
-}
-
 QSize TwipLayout::designPixels(double scale) const {
     return QSize(twipsToPixels(m_design.width, scale), twipsToPixels(m_design.height, scale));
 }

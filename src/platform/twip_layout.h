@@ -26,7 +26,6 @@ public:
     TwipRect rect(const QWidget* widget) const;
     void setHeight(QWidget* widget, int twips);
     void setFont(QWidget* widget, const FontStyle& font);
-    FontStyle font(const QWidget* widget) const;
 
     double scale() const { return m_scale; }
     QPoint origin() const { return m_origin; }

@@ -36,19 +36,20 @@ private slots:
         // CR LF and a lone CR end a line; a lone LF is part of it, and a lead
         // byte cut off by the line end must not swallow the CR.
         QVERIFY(writeBytes(path("lines.txt"), "a\r\nb\rc\nd\r\n\r\n\x82\r\nx"));
-        QCOMPARE(readTextLines(path("lines.txt")),
-                 (QStringList{"a", "b", "c\nd", "", u"\uFFFD"_qs, "x"}));
-        QCOMPARE(readTextLines(path("missing.txt")), QStringList());
+        QCOMPARE(readRecords(path("lines.txt")),
+                 (QStringList{"a", "b", "c\nd", u"\uFFFD"_qs, "x"}));
+        QCOMPARE(readRecords(path("missing.txt")), QStringList());
     }
 
     void writesAtomically() {
         // One "?" per character the code page lacks, a surrogate pair included.
         const QStringList lines{u"おはよう"_qs, QString(), u"～ a😀€b"_qs};
-        QVERIFY(writeTextLines(path("out.txt"), lines));
-        QCOMPARE(readBytes(path("out.txt")), cp932bytes::kOhayou + "\r\n\r\n\x81\x60 a??b\r\n");
+        QVERIFY(writeRecords(path("out.txt"), lines));
+        QCOMPARE(readBytes(path("out.txt")),
+                 "\"" + cp932bytes::kOhayou + "\"\r\n\"\"\r\n\"\x81\x60 a??b\"\r\n");
         // A folder where the file should be: the save fails and says so.
         QVERIFY(QDir(m_dir.path()).mkdir("folder.txt"));
-        QVERIFY(!writeTextLines(path("folder.txt"), lines));
+        QVERIFY(!writeRecords(path("folder.txt"), lines));
         QVERIFY(QFileInfo(path("folder.txt")).isDir());
     }
 
