@@ -24,10 +24,15 @@ const QChar kOpened = QLatin1Char('S');
 const QChar kEntered = QLatin1Char('E');
 const QChar kFirstOfTwo = QLatin1Char('1');
 
-// The colour of a pressed cell: silver when it repeats the text of the last
-// tap, else the highlight.
-QColor pressColor(const QString& cellText, const QString& lastText) {
-    return bgrColor(cellText == lastText ? colors::kSilver : colors::kHighlight);
+// A press marks its cell alone: silver when it repeats the text of the last
+// tap, else the highlight; every other cell white.
+void markPress(Grid* grid, int row, int col, const QString& lastText) {
+    GridModel& cells = grid->cells();
+    const DrawingSuspended suspended(grid);
+    cells.paintAll(bgrColor(colors::kWhite));
+    cells.setColor(
+        row, col,
+        bgrColor(cells.text(row, col) == lastText ? colors::kSilver : colors::kHighlight));
 }
 } // namespace
 
@@ -47,10 +52,7 @@ BoardEntry::BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beepe
 void BoardEntry::grdBoard_MouseDown(int row, int col) {
     boardRow = row;
     boardCol = col;
-    GridModel& cells = m_p.c.grdBoard->cells();
-    const DrawingSuspended suspended(m_p.c.grdBoard);
-    cells.paintAll(bgrColor(colors::kWhite));
-    cells.setColor(row, col, pressColor(cells.text(row, col), m_p.state.selectedText));
+    markPress(m_p.c.grdBoard, row, col, m_p.state.selectedText);
 }
 
 // The board takes no taps until this one is done, the voice's pause included.
@@ -128,10 +130,7 @@ void BoardEntry::fillSelectionPanel(int col, int row) {
 void BoardEntry::grdBoard2_MouseDown(int row, int col) {
     panelRow = row;
     panelCol = col;
-    GridModel& cells = m_p.c.grdBoard2->cells();
-    const DrawingSuspended suspended(m_p.c.grdBoard2);
-    cells.paintAll(bgrColor(colors::kWhite));
-    cells.setColor(row, col, pressColor(cells.text(row, col), lastPanelText));
+    markPress(m_p.c.grdBoard2, row, col, lastPanelText);
 }
 
 void BoardEntry::grdBoard2_Click() {
