@@ -1,8 +1,8 @@
 // Phrase book operations on books of 1 000, 10 000 and 100 000 phrases: the
 // list must open and the candidates appear at once after a tap. The grid cases
 // run the list with its view attached, on the offscreen platform.
-#include "board/phrase_candidates.h"
 #include "lists/kana_index.h"
+#include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 #include "platform/colors.h"
 #include "platform/grid.h"

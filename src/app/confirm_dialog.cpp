@@ -1,6 +1,6 @@
 #include "app/confirm_dialog.h"
 
-#include "app/asker.h"
+#include "platform/asker.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
 #include "platform/twip_layout.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/asker.h"
+#include "platform/asker.h"
 
 // Asks through a fresh ConfirmDialog for every question, at the main window's
 // current scale.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings.h"
 #include "platform/twips.h"
+#include "window/settings.h"
 
 #include <QDialog>
 

@@ -49,8 +49,8 @@ TalkWindow::~TalkWindow() = default;
 // The subsystems that act on the controls, each connecting its own buttons.
 void TalkWindow::connectSubsystems() {
     m_textPanel = std::make_unique<TextPanel>(m_c.txtTalk);
-    m_textPanelSize =
-        std::make_unique<TextPanelSize>(*m_layout, m_c.fraText, m_c.txtTalk, kClientArea.height);
+    m_textPanelSize = std::make_unique<TextPanelSize>(*m_layout, m_c.fraText, m_c.txtTalk,
+                                                      m_c.cmdWide, kClientArea.height);
     const TalkParts parts{this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize};
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
@@ -60,7 +60,9 @@ void TalkWindow::connectSubsystems() {
     m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes);
     m_registration = std::make_unique<PhraseRegistration>(parts, *m_listPanel, m_services.asker);
     m_listSelection = std::make_unique<ListSelection>(parts, m_services.beeper);
-    m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper, *m_listPanel);
+    m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper);
+    connect(m_boardEntry.get(), &BoardEntry::entered, m_listPanel.get(),
+            &ListPanel::suggestPhrases);
 }
 
 // Form_Load. The single-instance guard has run before the window exists.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/services.h"
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 #include <QWidget>
 #include <memory>

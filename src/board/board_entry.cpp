@@ -1,15 +1,14 @@
 #include "board/board_entry.h"
 
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
 #include "board/selection_panel.h"
-#include "lists/list_panel.h"
 #include "platform/beeper.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/twip_layout.h"
 #include "text/text_panel.h"
 #include "text/voice_output.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,11 +35,10 @@ void markPress(Grid* grid, int row, int col, const QString& lastText) {
 }
 } // namespace
 
-BoardEntry::BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper, ListPanel& lists)
+BoardEntry::BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper)
     : m_p(parts)
     , m_voice(voice)
-    , m_beeper(beeper)
-    , m_lists(lists) {
+    , m_beeper(beeper) {
     connect(m_p.c.grdBoard, &Grid::pressed, this, &BoardEntry::grdBoard_MouseDown);
     connect(m_p.c.grdBoard, &Grid::clicked, this, &BoardEntry::grdBoard_Click);
     connect(m_p.c.grdBoard2, &Grid::pressed, this, &BoardEntry::grdBoard2_MouseDown);
@@ -82,13 +80,13 @@ void BoardEntry::grdBoard_Click() {
         board->cells().setColor(boardRow, boardCol, bgrColor(colors::kDesktop));
         enter(t);
         m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
-        m_lists.suggestPhrases(m_p.panel.text());
+        emit entered(m_p.panel.text());
         break;
     case 3:
         if (secondTap) {
             enter(t);
             m_voice.playVoice(t, kVoiceWaitSeconds, kEntered);
-            m_lists.suggestPhrases(m_p.panel.text());
+            emit entered(m_p.panel.text());
         } else {
             m_p.state.selectedText = t;
             m_voice.playVoice(t, kVoiceWaitSeconds, kFirstOfTwo);
@@ -149,7 +147,7 @@ void BoardEntry::grdBoard2_Click() {
             m_p.c.fraSet->hide();
             enter(p);
             m_voice.playVoice(p, kVoiceWaitSeconds, kEntered);
-            m_lists.suggestPhrases(m_p.panel.text());
+            emit entered(m_p.panel.text());
         }
         focusWithBlock();
     }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/talk_parts.h"
+#include "window/talk_parts.h"
 
 #include <QObject>
 
 class Beeper;
-class ListPanel;
 class TextPanel;
 class TwipLayout;
 class VoiceOutput;
@@ -16,11 +15,11 @@ struct TalkControls;
 // opens the 3 x 3 selection panel with the character's neighbours and its
 // small, voiced and semi-voiced forms; "OPT1" and "OPT2" decide whether one
 // tap or two taps on the same text are needed. Every tap can be spoken, and
-// after every entry the matching phrases are offered.
+// every entry is announced so that the matching phrases can be offered.
 class BoardEntry final : public QObject {
     Q_OBJECT
 public:
-    BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper, ListPanel& lists);
+    BoardEntry(const TalkParts& parts, VoiceOutput& voice, Beeper& beeper);
 
     // The cell of the last press on the board and on the panel.
     int boardRow = 0;
@@ -37,6 +36,11 @@ public:
     void cmdspace_Click();
     void cmdEnd2_Click();
 
+signals:
+    // A character was entered by a tap (not by "スペース"); text is the whole
+    // text of the panel, for the phrase candidates.
+    void entered(const QString& text);
+
 private:
     void openPanel();
     void fillSelectionPanel(int col, int row);
@@ -48,5 +52,4 @@ private:
     const TalkParts m_p;
     VoiceOutput& m_voice;
     Beeper& m_beeper;
-    ListPanel& m_lists;
 };

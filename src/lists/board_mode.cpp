@@ -1,9 +1,9 @@
 #include "lists/board_mode.h"
 
-#include "app/talk_controls.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "lists/data_files.h"
 
-#include "app/asker.h"
+#include "platform/asker.h"
 
 namespace data_files {
 

@@ -1,12 +1,9 @@
 #include "lists/entry_modes.h"
 
-#include "app/ask_user.h"
-#include "app/talk_controls.h"
 #include "diary/diary_file.h"
 #include "lists/board_mode.h"
 #include "lists/data_files.h"
 #include "lists/kana_index.h"
-#include "lists/list_grids.h"
 #include "mail/address_file.h"
 #include "mail/mail_file.h"
 #include "mail/mail_url.h"
@@ -19,6 +16,9 @@
 #include "platform/twip_layout.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "window/ask_user.h"
+#include "window/list_grids.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -129,14 +129,12 @@ void EntryModes::openEntry(Grid* list) {
         m_p.c.cmdSamp->setText(kAddressMode);
     else if (list == m_p.c.grdMail)
         m_p.c.cmdSamp->setText(kMailMode);
-    m_p.c.cmdWide->setText(QStringLiteral("狭める"));
     m_p.c.cmdBack->setText(diary ? kBack : kDecide);
     m_p.size.widen();
     list->hide();
 }
 
 void EntryModes::cmdRevise_Click() {
-    m_p.c.cmdWide->setText(QStringLiteral("広げる"));
     m_p.size.narrow();
     const bool diary = m_p.c.cmdSamp->text() == kDiaryMode;
     setBackColor(m_p.c.txtTalk, bgrColor(diary ? colors::kHighlight : kMailColor));
@@ -154,7 +152,6 @@ void EntryModes::cmdBack_Click() {
     if (caption == kBack) {
         if (m_p.c.cmdSamp->text() == kDiaryMode)
             loadDiary();
-        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
         m_p.c.fraDay->hide();
         m_p.c.fraTalk->show();
         m_p.size.narrow();

@@ -1,13 +1,10 @@
 #include "lists/list_panel.h"
 
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
-#include "board/phrase_candidates.h"
 #include "lists/board_mode.h"
 #include "lists/data_files.h"
 #include "lists/entry_modes.h"
 #include "lists/kana_index.h"
-#include "lists/list_grids.h"
+#include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
@@ -16,6 +13,9 @@
 #include "platform/twip_layout.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "window/list_grids.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QPushButton>

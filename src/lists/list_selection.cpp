@@ -1,11 +1,11 @@
 #include "lists/list_selection.h"
 
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
-#include "lists/list_grids.h"
 #include "platform/beeper.h"
 #include "platform/grid.h"
 #include "text/text_panel.h"
+#include "window/list_grids.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 ListSelection::ListSelection(const TalkParts& parts, Beeper& beeper)
     : m_p(parts)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/talk_parts.h"
+#include "window/talk_parts.h"
 
 #include <QObject>
 

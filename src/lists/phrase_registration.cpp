@@ -1,11 +1,8 @@
 #include "lists/phrase_registration.h"
 
-#include "app/ask_user.h"
-#include "app/talk_controls.h"
-#include "board/phrase_candidates.h"
 #include "lists/data_files.h"
-#include "lists/list_grids.h"
 #include "lists/list_panel.h"
+#include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
@@ -13,6 +10,9 @@
 #include "platform/spaces.h"
 #include "platform/twip_layout.h"
 #include "text/text_panel.h"
+#include "window/ask_user.h"
+#include "window/list_grids.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -122,6 +122,7 @@ int Grid::topRow() const {
 }
 
 void Grid::setTopRow(int row) {
+    m_pendingTopRow = isVisible() ? -1 : row;
     verticalScrollBar()->setValue(row);
 }
 
@@ -193,6 +194,17 @@ void Grid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     if (m_rowHeights == RowHeights::ShareHeight)
         applyRowHeights();
+}
+
+// The scroll range is known only once the rows are laid out for the shown
+// grid; a top row asked for before is applied now.
+void Grid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    if (m_pendingTopRow < 0)
+        return;
+    updateGeometries();
+    verticalScrollBar()->setValue(m_pendingTopRow);
+    m_pendingTopRow = -1;
 }
 
 DrawingSuspended::DrawingSuspended(QWidget* widget)

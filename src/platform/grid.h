@@ -41,6 +41,9 @@ public:
     void setCurrent(int row, int col);
 
     int topRow() const;
+    // Scrolls so that row is the first visible row (as far as the list
+    // allows). A grid that is hidden, or has never been shown, cannot scroll
+    // yet: it scrolls there when it is shown.
     void setTopRow(int row);
 
     // Pixel rectangle of a cell on the viewport, for taps and tests.
@@ -58,6 +61,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -74,6 +78,7 @@ private:
     int m_row = 0;
     int m_col = 0;
     bool m_pressed = false;
+    int m_pendingTopRow = -1;
 };
 
 // Suspends a grid's drawing for a bulk update and resumes it when it goes.

@@ -1,15 +1,15 @@
 #include "text/edit_buttons.h"
 
-#include "lists/list_grids.h"
+#include "window/list_grids.h"
 
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
 #include "platform/back_color.h"
 #include "platform/clipboard.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 #include <QPushButton>
 
@@ -154,13 +154,10 @@ bool EditButtons::listStep(int delta) {
 }
 
 void EditButtons::cmdWide_Click() {
-    if (m_p.size.isWide()) {
-        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+    if (m_p.size.isWide())
         m_p.size.narrow();
-    } else {
-        m_p.c.cmdWide->setText(QStringLiteral("狭める"));
+    else
         m_p.size.widen();
-    }
     m_p.panel.focus();
 }
 

@@ -1,7 +1,5 @@
 #include "text/read_aloud.h"
 
-#include "app/shared_state.h"
-#include "app/talk_controls.h"
 #include "platform/beeper.h"
 #include "platform/pause.h"
 #include "platform/twip_layout.h"
@@ -9,6 +7,8 @@
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 #include "text/voice_output.h"
+#include "window/shared_state.h"
+#include "window/talk_controls.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>
@@ -67,10 +67,8 @@ void ReadAloud::finish() {
     m_p.panel.appendEndMarker();
     m_p.panel.select(m_p.panel.length() - 1, 1);
     // An opened diary, address or mail entry keeps the wide panel.
-    if (!m_p.c.fraDay->isVisibleTo(m_p.c.fraDay->window())) {
-        m_p.c.cmdWide->setText(QStringLiteral("広げる"));
+    if (!m_p.c.fraDay->isVisibleTo(m_p.c.fraDay->window()))
         m_p.size.narrow();
-    }
     m_p.c.cmdRead->setText(QStringLiteral("読む"));
     m_p.c.cmdRead->setEnabled(true);
 }

@@ -2,6 +2,8 @@
 
 #include "platform/twip_layout.h"
 
+#include <QPushButton>
+
 namespace {
 constexpr int kNarrowFrame = 2445;
 constexpr int kNarrowText = 2295;
@@ -13,10 +15,11 @@ constexpr int kTextMargin = 3630;
 } // namespace
 
 TextPanelSize::TextPanelSize(TwipLayout& layout, QWidget* fraText, QWidget* txtTalk,
-                             int windowHeightTwips)
+                             QPushButton* cmdWide, int windowHeightTwips)
     : m_layout(layout)
     , m_fraText(fraText)
     , m_txtTalk(txtTalk)
+    , m_cmdWide(cmdWide)
     , m_windowHeight(windowHeightTwips) {}
 
 bool TextPanelSize::isWide() const {
@@ -26,9 +29,11 @@ bool TextPanelSize::isWide() const {
 void TextPanelSize::widen() {
     m_layout.setHeight(m_fraText, m_windowHeight - kFrameMargin);
     m_layout.setHeight(m_txtTalk, m_windowHeight - kTextMargin);
+    m_cmdWide->setText(QStringLiteral("狭める"));
 }
 
 void TextPanelSize::narrow() {
     m_layout.setHeight(m_fraText, kNarrowFrame);
     m_layout.setHeight(m_txtTalk, kNarrowText);
+    m_cmdWide->setText(QStringLiteral("広げる"));
 }

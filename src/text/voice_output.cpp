@@ -1,8 +1,8 @@
 #include "text/voice_output.h"
 
-#include "app/shared_state.h"
 #include "platform/pause.h"
 #include "platform/voice_player.h"
+#include "window/shared_state.h"
 
 #include <algorithm>
 #include <cmath>

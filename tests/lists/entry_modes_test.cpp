@@ -39,9 +39,11 @@ private slots:
         f->open();
         for (const bool yes : {false, true}) {
             openEntry(0);
+            QCOMPARE(f->c().cmdWide->text(), QString("狭める")); // the opened day is tall
             f->panel().setText("はれ");
             f->fakes.asker.answers = {yes};
             f->c().cmdSamp->click();
+            QCOMPARE(f->c().cmdWide->text(), QString("広げる"));
             QCOMPARE(asked().last().message, QString("日記を登録して終了します"));
             QCOMPARE(f->text(), yes ? QString("_") : QString("はれ_"));
             QCOMPARE(mode(), QString("例文表示"));

@@ -122,6 +122,25 @@ private slots:
         QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "あいう"}));
     }
 
+    // The very first registration after start, on a list that has never been
+    // shown: the new phrase is chosen, marked and scrolled to the top, so
+    // that "決定" and "例文削除" act on a row the user sees.
+    void firstRegistrationShowsTheNewPhraseAtTheTop() {
+        open({"あい", "あお", "あか", "あさ", "いえ", "いけ", "えき", "おか", "かさ", "きく",
+              "さけ", "たこ"},
+             {{"OPT1", "2"}, {"Samp", "0"}});
+        f->tapBoard("う");
+        f->tapBoard("み");
+        f->c().cmdSampADD->click();
+        Grid* grdEx = f->c().grdEx;
+        const int row = phrases().indexOf("うみ");
+        QCOMPARE(row, 8);
+        QCOMPARE(f->window().state().selectedRow, row);
+        QVERIFY(highlighted(grdEx, row, 1));
+        QTRY_COMPARE(grdEx->topRow(), row);
+        QVERIFY(grdEx->viewport()->rect().contains(grdEx->cellRect(row, 1).center()));
+    }
+
     // A folder where the phrase book should be: the save fails and says so.
     void failedSaveIsReported() {
         QVERIFY(QDir(f->dir.path()).mkdir("Talk.txt"));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/asker.h"
 #include "app/services.h"
+#include "platform/asker.h"
 #include "platform/beeper.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"

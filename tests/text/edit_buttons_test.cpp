@@ -107,6 +107,11 @@ private slots:
         TwipLayout& layout = f->window().layout();
         f->c().cmdWide->click();
         QCOMPARE(f->c().cmdWide->text(), QString("狭める"));
+        f->c().cmdSamp->click(); // the phrase list brings the normal size, and its caption
+        QCOMPARE(f->c().cmdWide->text(), QString("広げる"));
+        f->c().cmdSamp->click();
+        f->c().cmdWide->click();
+        QCOMPARE(f->c().cmdWide->text(), QString("狭める"));
         QCOMPARE(layout.rect(f->c().txtTalk).height, 11115 - 3630);
         f->c().cmdWide->click();
         QCOMPARE(f->c().cmdWide->text(), QString("広げる"));

@@ -1,6 +1,6 @@
-#include "app/shared_state.h"
 #include "fakes.h"
 #include "text/voice_output.h"
+#include "window/shared_state.h"
 
 #include <QtTest>
 

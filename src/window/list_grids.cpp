@@ -1,9 +1,9 @@
-#include "lists/list_grids.h"
+#include "window/list_grids.h"
 
-#include "app/talk_controls.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/twip_layout.h"
+#include "window/talk_controls.h"
 
 namespace list_grids {
 

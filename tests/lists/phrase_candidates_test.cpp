@@ -1,4 +1,4 @@
-#include "board/phrase_candidates.h"
+#include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 
 #include <QtTest>

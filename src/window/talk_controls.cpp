@@ -1,4 +1,4 @@
-#include "app/talk_controls.h"
+#include "window/talk_controls.h"
 
 #include "platform/back_color.h"
 #include "platform/caption_button.h"

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "window/settings.h"
 
 #include "platform/settings_store.h"
 

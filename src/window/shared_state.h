@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "window/settings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/asker.h"
-#include "app/shared_state.h"
+#include "platform/asker.h"
+#include "window/shared_state.h"
 
 // AskUser: asks through the confirmation dialog and keeps the answer in
 // dialogAnswer, which is also returned.
