@@ -37,7 +37,7 @@ template <typename T> T* OptionsDialog::add(T* widget, const QString& name, cons
 OptionsDialog::OptionsDialog(SettingsStore& store, double scale, QWidget* parent)
     : QDialog(parent)
     , m_store(store)
-    , m_layout(new TwipLayout(this, {0, 0, 6990, 10005})) {
+    , m_layout(new TwipLayout(this, {0, 0, 6990, 10725})) {
     setObjectName(QStringLiteral("frmOPT"));
     setWindowTitle(QStringLiteral("オプション"));
     setBackColor(this, bgrColor(kBack));
@@ -104,6 +104,11 @@ OptionsDialog::OptionsDialog(SettingsStore& store, double scale, QWidget* parent
         m_layout->setFont(cmdOK[i], kButtonFont);
         connect(cmdOK[i], &QPushButton::clicked, this, [this, i] { cmdOK_Click(i); });
     }
+    cmdMore = add(new QPushButton(QStringLiteral("詳細設定"), this), QStringLiteral("cmdMore"),
+                  {780, 9960, 5355, 615});
+    cmdMore->setAutoDefault(false);
+    m_layout->setFont(cmdMore, kButtonFont);
+    connect(cmdMore, &QPushButton::clicked, this, &OptionsDialog::extendedOptionsWanted);
 }
 
 void OptionsDialog::load(const Settings& settings) {

@@ -16,7 +16,8 @@ class TwipLayout;
 
 // frmOPT: lets the user change the eight options. "確定" writes every key in
 // a fixed order and closes with Accepted; "キャンセル" and the close box write
-// nothing.
+// nothing. One button below the specified controls, "詳細設定", asks for the
+// extended options; the dialog is taller by that button's row.
 class OptionsDialog final : public QDialog {
     Q_OBJECT
 public:
@@ -39,6 +40,10 @@ public:
     QCheckBox* chkBeep;
     QCheckBox* chkMoji;
     QPushButton* cmdOK[2];
+    QPushButton* cmdMore;
+
+signals:
+    void extendedOptionsWanted();
 
 private:
     void cmdOK_Click(int index);

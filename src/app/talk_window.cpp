@@ -1,5 +1,6 @@
 #include "app/talk_window.h"
 
+#include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
 #include "board/board_entry.h"
 #include "board/set_board.h"
@@ -11,12 +12,14 @@
 #include "platform/beeper.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
+#include "platform/settings_store.h"
 #include "platform/twip_layout.h"
 #include "text/edit_buttons.h"
 #include "text/read_aloud.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 #include "text/voice_output.h"
+#include "window/ask_user.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -105,14 +108,34 @@ void TalkWindow::cmdKey_Click() {
 
 void TalkWindow::cmdOpt_Click() {
     OptionsDialog dialog(m_services.store, m_layout->scale(), this);
+    connect(&dialog, &OptionsDialog::extendedOptionsWanted, this,
+            [this, &dialog] { openExtendedOptions(&dialog); });
     m_state.settings = readSettings(m_services.store);
     dialog.load(m_state.settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    syncOptions();
     m_state.settings = readSettings(m_services.store);
     applyTextSize();
     m_c.cmdKey->setText(QStringLiteral("英数"));
     setBoard();
+}
+
+// "詳細設定" of the options dialog: every extension's page; the options take
+// effect when the dialog is confirmed.
+void TalkWindow::openExtendedOptions(QWidget* parent) {
+    ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    syncOptions();
+}
+
+// Options that cannot be stored still apply for this session; the user is
+// told, so that their loss at the next start comes as no surprise.
+void TalkWindow::syncOptions() {
+    if (!m_services.store.sync())
+        askUser(m_services.asker, m_state, QStringLiteral("設定を保存できませんでした。"),
+                Asker::Notice, QStringLiteral("オプション"));
 }
 
 void TalkWindow::cmdEnd_Click() {

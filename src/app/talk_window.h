@@ -49,6 +49,8 @@ private:
     void setBoard();
     void cmdKey_Click();
     void cmdOpt_Click();
+    void openExtendedOptions(QWidget* parent);
+    void syncOptions();
     void cmdEnd_Click();
 
     Services& m_services;

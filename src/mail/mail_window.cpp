@@ -3,6 +3,7 @@
 #include "mail/mail_url.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
+#include "platform/tappable.h"
 #include "platform/twip_layout.h"
 #include "platform/url_launcher.h"
 
@@ -70,6 +71,7 @@ MailWindow::MailWindow(UrlLauncher& launcher, double scale, QWidget* parent)
     lblTop = makeLabel(this, *layout, QStringLiteral("lblTop"), prompt, {3240, 1800, 11685, 735},
                        kFont, colors::kWhite);
     for (QLabel* label : {lblName, lblMail, lblTop}) {
+        markTappable(label);
         label->setAttribute(Qt::WA_AcceptTouchEvents);
         label->installEventFilter(this);
     }

@@ -3,11 +3,15 @@
 #include <QString>
 #include <optional>
 
-// The per-user store of the options: string values under application "Talk",
-// section "OPT", addressed by key.
+// The per-user store of the options: string values under application "Talk".
+// A plain key ("OPT1") lies in the section "OPT" of the eight specified
+// options; an extension's key names its own group, as "Voice/Read".
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual std::optional<QString> value(const QString& key) const = 0;
     virtual void setValue(const QString& key, const QString& value) = 0;
+    // Writes what was set to the stored file; false when it could not be
+    // written, so that the values would be lost at the next start.
+    virtual bool sync() = 0;
 };

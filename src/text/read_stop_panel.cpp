@@ -2,6 +2,7 @@
 
 #include "platform/back_color.h"
 #include "platform/colors.h"
+#include "platform/tappable.h"
 #include "platform/twip_layout.h"
 
 #include <QCloseEvent>
@@ -26,6 +27,7 @@ ReadStopPanel::ReadStopPanel(double scale, QWidget* parent)
     setBackColor(m_label, bgrColor(colors::kWindow));
     layout->setFont(m_label, {FontFace::PGothic, 72, true});
     layout->place(m_label, {2400, 660, 11475, 1515});
+    markTappable(m_label);
     m_label->installEventFilter(this);
     resize(layout->designPixels(scale));
 }

@@ -132,6 +132,38 @@ private slots:
         QCOMPARE(f.window().state().settings.opt1, 3);
     }
 
+    // Options that cannot be stored apply for this session, and the user is told.
+    void optionsThatCannotBeStoredStillApply() {
+        WindowFixture f;
+        f.fakes.store.syncSucceeds = false;
+        f.open();
+        answerOptions(
+            1, [](QWidget* dialog) { dialog->findChild<QAbstractButton*>("chkMoji")->click(); });
+        f.c().cmdOpt->click();
+        QCOMPARE(f.fakes.asker.asked.size(), 1);
+        QCOMPARE(f.fakes.asker.asked.first().message, QString("設定を保存できませんでした。"));
+        QCOMPARE(textPixels(f), pointsToPixels(100));
+    }
+
+    // "詳細設定" opens the extended options over the options dialog; each
+    // dialog's own "確定" stores what it shows.
+    void extendedOptionsOpenFromTheOptionsDialog() {
+        WindowFixture f;
+        f.open();
+        answerOptions(0, [](QWidget* dialog) {
+            QTimer::singleShot(0, [] {
+                QWidget* extended = QApplication::activeModalWidget();
+                QCOMPARE(extended->objectName(), QString("frmExtOPT"));
+                QCOMPARE(extended->windowTitle(), QString("詳細設定"));
+                extended->findChild<QPushButton*>("cmdOK(1)")->click();
+            });
+            dialog->findChild<QPushButton*>("cmdMore")->click();
+        });
+        f.c().cmdOpt->click();
+        QCOMPARE(f.fakes.store.syncs, 1);
+        QVERIFY(f.fakes.store.writes.isEmpty());
+    }
+
     // Taps by touch reach the same buttons and cells as mouse clicks, also
     // on a scaled layout.
     void touchTapsHitWhatIsUnderTheFinger() {

@@ -29,8 +29,14 @@ public:
         values.insert(key, value);
         writes.append({key, value});
     }
+    bool sync() override {
+        ++syncs;
+        return syncSucceeds;
+    }
     QMap<QString, QString> values;
     QList<QPair<QString, QString>> writes;
+    int syncs = 0;
+    bool syncSucceeds = true;
 };
 
 // Records the files it is asked to play.
