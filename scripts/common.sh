@@ -28,8 +28,10 @@ install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    as_root apt-get update -q
-    as_root apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+    # Another installation may hold the package lock for a while.
+    local wait=(-o DPkg::Lock::Timeout=600)
+    as_root apt-get "${wait[@]}" update -q
+    as_root apt-get "${wait[@]}" install -y -q --no-install-recommends "${missing[@]}" </dev/null
 }
 
 build() {
