@@ -19,6 +19,7 @@
 // free core. Options: "--quick" for a few runs only, "--phrases N" for one
 // book size only (for profiling).
 #include "app/talk_window.h"
+#include "generated_book.h"
 #include "lists/board_mode.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
@@ -39,28 +40,6 @@
 #include <vector>
 
 namespace {
-
-// The first character of one phrase in eight is "あ", so that a tap on "あ"
-// finds many candidates; every other character is drawn from the whole
-// hiragana range.
-QStringList makeBook(int count) {
-    QStringList texts{kPhrasePlaceholder, kPhrasePlaceholder};
-    quint32 seed = 12345;
-    const auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return seed >> 16;
-    };
-    for (int i = 0; i < count; ++i) {
-        QString text;
-        const int length = 3 + int(next() % 10);
-        for (int k = 0; k < length; ++k) {
-            const bool head = k == 0 && next() % 8 == 0;
-            text.append(QChar(char16_t(head ? 0x3042 : 0x3042 + next() % 0x50)));
-        }
-        texts.append(text);
-    }
-    return texts;
-}
 
 // Notes the paint events of the widgets it watches, from arm() on. Its
 // watchdog ends a wait that no paint would end.
@@ -317,7 +296,7 @@ int main(int argc, char* argv[]) {
         // No voice, so no voice pause is counted, and one tap enters.
         fixture.fakes.store.values.insert(QStringLiteral("OPT3"), QStringLiteral("3"));
         fixture.fakes.store.values.insert(QStringLiteral("OPT1"), QStringLiteral("2"));
-        const QStringList book = makeBook(phrases);
+        const QStringList book = generatedPhraseBook(phrases);
         if (!writeRecords(fixture.dir.filePath(QStringLiteral("Talk.txt")), book))
             fail("Talk.txt could not be written");
 

@@ -1,6 +1,9 @@
-// Measures the time from exec() of a program to its first window being mapped
-// on the X display, over several runs, and prints the median in milliseconds.
-// Usage: bench_startup_time PROGRAM [RUNS]   (DISPLAY must name a running X server)
+// Measures, for a program and a baseline started in turn, the time from exec()
+// to the first window mapped on the X display and the resident memory one
+// second later; prints the medians of both and the program's ratio to the
+// baseline. Each run starts with a fresh runtime and configuration folder.
+// Usage: bench_startup_time RUNS BASELINE PROGRAM [LABEL]
+// (DISPLAY must name a running X server)
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -8,15 +11,44 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-double runOnce(Display* display, const char* program, int run) {
-    const std::string runtime =
-        "/tmp/bench-startup-" + std::to_string(getpid()) + "-" + std::to_string(run);
+
+struct Run {
+    double mappedMs = 0;
+    double residentMiB = 0;
+};
+
+struct Series {
+    const char* program;
+    std::vector<double> mappedMs;
+    std::vector<double> residentMiB;
+};
+
+double residentMiB(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024.0;
+    return 0;
+}
+
+std::string loadAverage() {
+    std::ifstream file("/proc/loadavg");
+    std::string one, five, fifteen;
+    file >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+Run runOnce(Display* display, const char* program, const std::string& runtime) {
+    std::system(("rm -rf " + runtime + " && mkdir -p -m 700 " + runtime).c_str());
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
@@ -30,35 +62,64 @@ double runOnce(Display* display, const char* program, int run) {
         XNextEvent(display, &event);
     } while (event.type != MapNotify);
     const auto shown = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    Run run;
+    run.mappedMs = std::chrono::duration<double, std::milli>(shown - start).count();
+    run.residentMiB = residentMiB(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     std::system(("rm -rf " + runtime).c_str());
-    return std::chrono::duration<double, std::milli>(shown - start).count();
+    return run;
 }
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void printRow(const char* what, const char* unit, const std::vector<double>& program,
+              const std::vector<double>& baseline) {
+    const double p = median(program);
+    const double b = median(baseline);
+    std::printf("  %-28s %8.1f %-3s %8.1f %-3s %6.2f x   (program %.1f-%.1f, baseline %.1f-%.1f)\n",
+                what, p, unit, b, unit, p / b, *std::min_element(program.begin(), program.end()),
+                *std::max_element(program.begin(), program.end()),
+                *std::min_element(baseline.begin(), baseline.end()),
+                *std::max_element(baseline.begin(), baseline.end()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [RUNS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS BASELINE PROGRAM [LABEL]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 10;
+    const int runs = std::max(1, std::atoi(argv[1]));
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        const std::string runtime =
-            "/tmp/bench-startup-" + std::to_string(getpid()) + "-" + std::to_string(run);
-        std::system(("mkdir -p -m 700 " + runtime).c_str());
-        times.push_back(runOnce(display, argv[1], run));
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%s: median %.1f ms, min %.1f ms, max %.1f ms over %d runs\n", argv[1],
-                times[times.size() / 2], times.front(), times.back(), runs);
+    Series baseline{argv[2], {}, {}};
+    Series program{argv[3], {}, {}};
+    const std::string loadBefore = loadAverage();
+    const std::string runtime = "/tmp/bench-startup-" + std::to_string(getpid());
+    // Turn about, so that neither side always runs on a cache the other warmed.
+    for (int run = 0; run < runs; ++run)
+        for (Series* series : run % 2 ? std::vector<Series*>{&program, &baseline}
+                                      : std::vector<Series*>{&baseline, &program}) {
+            const Run r = runOnce(display, series->program, runtime);
+            series->mappedMs.push_back(r.mappedMs);
+            series->residentMiB.push_back(r.residentMiB);
+        }
+    std::printf("%s: %d runs each, interleaved; load average %s before, %s after\n",
+                argc > 4 ? argv[4] : argv[3], runs, loadBefore.c_str(), loadAverage().c_str());
+    std::printf("  %-28s %12s %12s %8s\n", "median", "program", "baseline", "ratio");
+    printRow("exec -> window mapped", "ms", program.mappedMs, baseline.mappedMs);
+    printRow("resident 1 s after mapping", "MiB", program.residentMiB, baseline.residentMiB);
     XCloseDisplay(display);
     return 0;
 }
