@@ -7,12 +7,12 @@ BUILD="$ROOT/build"
 # Debian packages the program needs to build and run.
 RUN_PACKAGES=(
     g++ make cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-    qt6-qpa-plugins libqt6multimedia6
+    qt6-base-dev qt6-base-dev-tools libgl-dev libpulse-dev libfontconfig-dev
+    qt6-qpa-plugins libpulse0
     fonts-ipafont-gothic espeak-ng
 )
 # What the tests and benchmarks need beyond that.
-TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev xvfb xauth)
+TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev libxtst-dev xvfb xauth)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -12,6 +12,7 @@
 #include "platform/beeper.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
+#include "platform/first_paint.h"
 #include "platform/settings_store.h"
 #include "platform/twip_layout.h"
 #include "text/edit_buttons.h"
@@ -76,7 +77,9 @@ void TalkWindow::startUp() {
     m_c.txtTalk->clear();
     applyTextSize();
     setBoard();
-    m_listPanel->loadPhraseBook();
+    // The phrase book is read once the window has shown itself; whatever
+    // needs it earlier reads it then.
+    new FirstPaint(this, [this] { m_listPanel->startReadingPhraseBook(); });
 }
 
 void TalkWindow::applyTextSize() {
@@ -86,6 +89,7 @@ void TalkWindow::applyTextSize() {
 
 void TalkWindow::setBoard() {
     ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC);
+    m_boardEntry->prepareVoices();
 }
 
 // Form_Activate: the text panel has the focus whenever the window is active.

@@ -23,6 +23,11 @@ const QChar kOpened = QLatin1Char('S');
 const QChar kEntered = QLatin1Char('E');
 const QChar kFirstOfTwo = QLatin1Char('1');
 
+// An empty board cell speaks and enters a full-width space.
+QString spokenText(const QString& cellText) {
+    return cellText.isEmpty() ? QStringLiteral("　") : cellText;
+}
+
 // A press marks its cell alone: silver when it repeats the text of the last
 // tap, else the highlight; every other cell white.
 void markPress(Grid* grid, int row, int col, const QString& lastText) {
@@ -58,7 +63,7 @@ void BoardEntry::grdBoard_Click() {
     Grid* board = m_p.c.grdBoard;
     board->setEnabled(false);
     const QString cellText = board->text(boardRow, boardCol);
-    const QString t = cellText.isEmpty() ? QStringLiteral("　") : cellText;
+    const QString t = spokenText(cellText);
     beepIfOn();
     const bool secondTap = cellText == m_p.state.selectedText;
     switch (m_p.state.settings.opt1) {
@@ -110,6 +115,23 @@ void BoardEntry::openPanel() {
     panel.top = board.top;
     m_p.layout.place(m_p.c.fraSet, panel);
     m_p.c.fraSet->show();
+    prepareVoices();
+}
+
+void BoardEntry::prepareVoices() {
+    QStringList texts;
+    const Grid* board = m_p.c.grdBoard;
+    for (int row = 0; row < board->rows(); ++row)
+        for (int col = 0; col < board->cols(); ++col)
+            texts.append(spokenText(board->text(row, col)));
+    // An empty panel cell speaks nothing.
+    const Grid* panel = m_p.c.grdBoard2;
+    if (m_p.c.fraSet->isVisible())
+        for (int row = 0; row < panel->rows(); ++row)
+            for (int col = 0; col < panel->cols(); ++col)
+                if (!panel->text(row, col).isEmpty())
+                    texts.append(panel->text(row, col));
+    m_voice.prepare(texts);
 }
 
 void BoardEntry::fillSelectionPanel(int col, int row) {

@@ -36,6 +36,10 @@ public:
     void cmdspace_Click();
     void cmdEnd2_Click();
 
+    // Has the recordings of the board's cells, and of the selection panel's
+    // while it is open, kept ready to play.
+    void prepareVoices();
+
 signals:
     // A character was entered by a tap (not by "スペース"); text is the whole
     // text of the panel, for the phrase candidates.

@@ -41,44 +41,18 @@ const KanaRow* kanaRowOf(const QString& text) {
     return nullptr;
 }
 
-// Each heading is written once, on the first row of a run of rows that share
-// it; a row whose first character has no heading joins the run above it. The
-// column is written as a whole, so that a long list costs one change signal.
-void writeHeadings(GridModel& grid) {
-    QStringList headings;
-    headings.reserve(grid.rows());
-    const KanaRow* current = nullptr;
-    const KanaRow* written = nullptr;
-    for (int row = 0; row < grid.rows(); ++row) {
-        if (const KanaRow* heading = kanaRowOf(grid.text(row, 1)))
-            current = heading;
-        if (current != written) {
-            headings.append(QString::fromUtf16(current->heading));
-            written = current;
-        } else {
-            headings.append(QString());
-        }
-    }
-    grid.setColumnTexts(0, headings);
+QStringList columnOf(const GridModel& grid, int col) {
+    QStringList texts;
+    texts.reserve(grid.rows());
+    for (int row = 0; row < grid.rows(); ++row)
+        texts.append(grid.text(row, col));
+    return texts;
 }
 
-// Moves the first two command rows to the top, keeping the order of all other
-// rows. Nothing moves in the usual case, where they sort there by themselves.
-void pinCommandRows(GridModel& grid) {
-    std::vector<int> order;
-    for (int row = 0; row < grid.rows() && order.size() < 2; ++row)
-        if (isCommandRowText(grid.text(row, 1)))
-            order.push_back(row);
-    const std::vector<int> pinned = order;
-    bool inPlace = true;
-    for (size_t i = 0; i < pinned.size(); ++i)
-        inPlace = inPlace && pinned[i] == int(i);
-    if (inPlace)
-        return;
-    for (int row = 0; row < grid.rows(); ++row)
-        if (std::find(pinned.begin(), pinned.end(), row) == pinned.end())
-            order.push_back(row);
-    grid.reorderRows(order);
+// The column is written as a whole, so that a long list costs one change
+// signal.
+void writeHeadings(GridModel& grid) {
+    grid.setColumnTexts(0, kanaRowHeadings(columnOf(grid, 1)));
 }
 
 } // namespace
@@ -88,11 +62,49 @@ QString kanaRowHeading(const QString& text) {
     return row ? QString::fromUtf16(row->heading) : QString();
 }
 
+// Moves the first two command rows to the top, keeping the order of all other
+// rows. Nothing moves in the usual case, where they sort there by themselves.
+std::vector<int> phraseListOrder(const QStringList& texts) {
+    const std::vector<int> sorted = codeUnitOrder(texts);
+    std::vector<int> pinned;
+    for (const int index : sorted) {
+        if (pinned.size() == 2)
+            break;
+        if (isCommandRowText(texts.at(index)))
+            pinned.push_back(index);
+    }
+    std::vector<int> order = pinned;
+    order.reserve(sorted.size());
+    for (const int index : sorted)
+        if (std::find(pinned.begin(), pinned.end(), index) == pinned.end())
+            order.push_back(index);
+    return order;
+}
+
+// Each heading is written once, on the first row of a run of rows that share
+// it; a row whose first character has no heading joins the run above it.
+QStringList kanaRowHeadings(const QStringList& entries) {
+    QStringList headings;
+    headings.reserve(entries.size());
+    const KanaRow* current = nullptr;
+    const KanaRow* written = nullptr;
+    for (const QString& entry : entries) {
+        if (const KanaRow* heading = kanaRowOf(entry))
+            current = heading;
+        if (current != written) {
+            headings.append(QString::fromUtf16(current->heading));
+            written = current;
+        } else {
+            headings.append(QString());
+        }
+    }
+    return headings;
+}
+
 void fillPhraseIndex(GridModel& grdEx) {
     if (grdEx.rows() == 0)
         return;
-    grdEx.sortByColumn(1, Qt::AscendingOrder);
-    pinCommandRows(grdEx);
+    grdEx.reorderRows(phraseListOrder(columnOf(grdEx, 1)));
     writeHeadings(grdEx);
 }
 

@@ -3,7 +3,6 @@
 #include "lists/board_mode.h"
 #include "lists/data_files.h"
 #include "lists/entry_modes.h"
-#include "lists/kana_index.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 #include "platform/busy_pointer.h"
@@ -36,9 +35,34 @@ ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
 }
 
 void ListPanel::loadPhraseBook() {
-    loadPhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases), m_p.c.grdEx->cells(),
-                   m_p.state.phraseTexts);
-    fillPhraseIndex(m_p.c.grdEx->cells());
+    // A reading still going on would bring back what this one replaces.
+    if (m_reader.isReading())
+        m_reader.take();
+    usePhraseBook(PhraseBook::read(phraseBookPath()));
+}
+
+void ListPanel::startReadingPhraseBook() {
+    if (!m_bookInUse && !m_reader.isReading())
+        m_reader.start(phraseBookPath(), this, [this] { awaitPhraseBook(); });
+}
+
+void ListPanel::awaitPhraseBook() {
+    if (m_reader.isReading()) {
+        usePhraseBook(m_reader.take());
+        emit phraseBookRead();
+    } else if (!m_bookInUse) {
+        loadPhraseBook();
+    }
+}
+
+QString ListPanel::phraseBookPath() const {
+    return data_files::path(m_p.state.appDir, data_files::kPhrases);
+}
+
+void ListPanel::usePhraseBook(const PhraseBook& book) {
+    book.fillList(m_p.c.grdEx->cells());
+    m_p.state.phraseTexts = book.texts();
+    m_bookInUse = true;
 }
 
 void ListPanel::suggestPhrases(const QString& text) {
@@ -53,6 +77,7 @@ void ListPanel::suggestPhrases(const QString& text) {
 void ListPanel::showPhraseCandidates(const QString& key) {
     if (key.isEmpty())
         return;
+    awaitPhraseBook();
     Grid* grdSp = m_p.c.grdSp;
     const QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
     {

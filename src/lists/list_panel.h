@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/phrase_book_reader.h"
 #include "window/talk_parts.h"
 
 #include <QObject>
@@ -24,6 +25,12 @@ public:
 
     // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt.
     void loadPhraseBook();
+    // The same for start-up, on a thread of its own once the window shows,
+    // so that the window never waits for a long book. Whatever uses the book
+    // calls awaitPhraseBook() first, which waits for that reading if it is
+    // still going on, and reads the book itself if none was started.
+    void startReadingPhraseBook();
+    void awaitPhraseBook();
 
     // SuggestPhrases: after an entry at the end of the text, offers the phrases
     // that begin with its last characters in place of the board.
@@ -33,7 +40,13 @@ public:
     void cmdSamp_Click();
     void cmdDec_Click();
 
+signals:
+    // The reading started at start-up is done and in use.
+    void phraseBookRead();
+
 private:
+    QString phraseBookPath() const;
+    void usePhraseBook(const PhraseBook& book);
     void openPhraseList();
     void chooseCandidate();
     // False when a command row ("日記", "メール") opened its list instead.
@@ -41,4 +54,6 @@ private:
 
     const TalkParts m_p;
     EntryModes& m_entryModes;
+    PhraseBookReader m_reader;
+    bool m_bookInUse = false;
 };

@@ -4,13 +4,17 @@
 #include "platform/spaces.h"
 #include "platform/text_file.h"
 
-void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTexts) {
+QStringList readPhraseTexts(const QString& path) {
     QStringList texts = readRecords(path);
     for (QString& text : texts)
         text = trimSpaces(text);
     for (qsizetype missing = 2 - texts.count(kPhrasePlaceholder); missing > 0; --missing)
         texts.prepend(kPhrasePlaceholder);
+    return texts;
+}
 
+void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTexts) {
+    const QStringList texts = readPhraseTexts(path);
     grdEx.setRows(0);
     grdEx.setCols(2);
     grdEx.setRows(int(texts.size()));

@@ -14,6 +14,11 @@ inline const QString kPhrasePlaceholder = QStringLiteral("ああああ日記ダ�
 inline const QString kDiaryRowLabel = QStringLiteral("日記");
 inline const QString kMailRowLabel = QStringLiteral("メール");
 
+// The texts of the phrase book in file order, trimmed. A book with fewer than
+// two placeholder records (missing, new or emptied) gets the missing ones in
+// front, so that the command rows always exist.
+QStringList readPhraseTexts(const QString& path);
+
 // Reads the phrase book into grdEx (2 columns: column 0 empty, column 1 the
 // texts, trimmed) and into phraseTexts, both in file order. A book with fewer
 // than two placeholder records (missing, new or emptied) gets the missing ones

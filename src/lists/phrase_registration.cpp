@@ -44,6 +44,8 @@ void PhraseRegistration::cmdSampADD_Click() {
     if (isBlank(m_p.panel.text()))
         return;
     const BusyPointer busy;
+    // The duplicate check and the save need the whole book.
+    m_lists.awaitPhraseBook();
     const QString phrase = phraseToRegister(m_p.panel.text());
     Grid* grdEx = m_p.c.grdEx;
     for (int row = 0; row < grdEx->rows(); ++row) {

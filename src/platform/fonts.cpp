@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QtMath>
+#include <fontconfig/fontconfig.h>
 
 int pointsToPixels(double points, double scale) {
     return qMax(1, qRound(points * 96.0 / 72.0 * scale));
@@ -18,4 +19,16 @@ QFont makeFont(const FontStyle& style, double scale) {
     font.setPixelSize(pointsToPixels(style.points, scale));
     font.setBold(style.bold);
     return font;
+}
+
+FontConfigWarmUp::FontConfigWarmUp()
+    : m_thread([] { FcInit(); }) {}
+
+FontConfigWarmUp::~FontConfigWarmUp() {
+    wait();
+}
+
+void FontConfigWarmUp::wait() {
+    if (m_thread.joinable())
+        m_thread.join();
 }

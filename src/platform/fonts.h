@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <thread>
 
 // The two Japanese Gothic faces of the design, with fallbacks that Debian
 // provides (IPA and Noto CJK), so Japanese text renders on a fresh machine.
@@ -20,3 +21,19 @@ struct FontStyle {
 // depend on the DPI the platform reports.
 QFont makeFont(const FontStyle& style, double scale = 1.0);
 int pointsToPixels(double points, double scale = 1.0);
+
+// Reads the font configuration on a thread of its own while the program
+// connects to the display, work that would otherwise hold up the first
+// control that measures text. wait() returns once it is done; the fonts must
+// not be used before.
+class FontConfigWarmUp {
+public:
+    FontConfigWarmUp();
+    ~FontConfigWarmUp();
+    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
+    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
+    void wait();
+
+private:
+    std::thread m_thread;
+};

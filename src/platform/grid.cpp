@@ -2,8 +2,11 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTouchEvent>
@@ -12,6 +15,53 @@ namespace {
 // Width of the list grids' vertical scroll bar (the 338 twips the lists leave
 // for it beside their last column).
 constexpr int kScrollBarTwips = 338;
+constexpr QRgb kGridLineColor = 0xFF808080;
+
+// The application's style with grey grid lines. A style sheet would do the
+// same, but costs each grid a style of its own, polished with all its parts
+// whenever the window is built.
+class GridLineStyle final : public QProxyStyle {
+public:
+    GridLineStyle()
+        : QProxyStyle(QApplication::style()->name()) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_Table_GridLineColor)
+            return int(kGridLineColor);
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+QStyle* gridLineStyle() {
+    static QPointer<QStyle> style;
+    if (!style)
+        style = new GridLineStyle;
+    style->setParent(QCoreApplication::instance());
+    return style;
+}
+
+// A vertical scroll bar as wide as the lists leave room for, drawn as the
+// style draws any other.
+class ListScrollBar final : public QScrollBar {
+public:
+    ListScrollBar()
+        : QScrollBar(Qt::Vertical) {}
+    void setWidthPixels(int pixels) {
+        if (pixels == m_width)
+            return;
+        m_width = pixels;
+        updateGeometry();
+    }
+    QSize sizeHint() const override {
+        QSize size = QScrollBar::sizeHint();
+        if (m_width > 0)
+            size.setWidth(m_width);
+        return size;
+    }
+
+private:
+    int m_width = 0;
+};
 } // namespace
 
 Grid::Grid(QWidget* parent)
@@ -37,7 +87,8 @@ Grid::Grid(QWidget* parent)
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
+    setStyle(gridLineStyle());
+    setVerticalScrollBar(new ListScrollBar);
     // Rows of a fixed height take the header's default size as they come, so
     // only shared heights are worked out again; setting the default size walks
     // every row, which a list of 100 000 phrases should not pay on each load.
@@ -83,8 +134,8 @@ void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
 
 void Grid::setScale(double scale) {
     m_scale = scale;
-    verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; }")
-                                           .arg(twipsToPixels(kScrollBarTwips, scale)));
+    static_cast<ListScrollBar*>(verticalScrollBar())
+        ->setWidthPixels(twipsToPixels(kScrollBarTwips, scale));
     applyColumnWidths();
     applyRowHeights();
 }

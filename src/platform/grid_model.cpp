@@ -105,14 +105,14 @@ void GridModel::setColumnTexts(int col, const QStringList& texts) {
 
 namespace {
 
-// A row's sort key. The first four UTF-16 units of the text, packed so that
+// A text's sort key. The first four UTF-16 units of the text, packed so that
 // they compare as the text does, decide most comparisons without reading the
 // text itself, which lies somewhere else on the heap for every row; only rows
 // with the same beginning compare their whole texts.
 struct SortKey {
-    explicit SortKey(const QString& text, int row)
+    explicit SortKey(const QString& text, int index)
         : text(text)
-        , row(row) {
+        , index(index) {
         for (qsizetype i = 0; i < 4; ++i)
             head = head << 16 | (i < text.size() ? text.at(i).unicode() : 0u);
     }
@@ -122,28 +122,39 @@ struct SortKey {
 
     quint64 head = 0;
     QStringView text;
-    int row;
+    int index;
 };
 
-} // namespace
-
-void GridModel::sortByColumn(int col, Qt::SortOrder order) {
-    if (col < 0 || col >= m_cols)
-        return;
+template <typename TextAt>
+std::vector<int> sortedOrder(int count, TextAt textAt, Qt::SortOrder order) {
     std::vector<SortKey> keys;
-    keys.reserve(size_t(m_rows));
-    for (int row = 0; row < m_rows; ++row)
-        keys.emplace_back(cell(row, col).text, row);
+    keys.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        keys.emplace_back(textAt(i), i);
     if (order == Qt::AscendingOrder)
         std::stable_sort(keys.begin(), keys.end());
     else
         std::stable_sort(keys.begin(), keys.end(),
                          [](const SortKey& a, const SortKey& b) { return b < a; });
-    std::vector<int> rowOrder;
-    rowOrder.reserve(keys.size());
+    std::vector<int> indices;
+    indices.reserve(keys.size());
     for (const SortKey& key : keys)
-        rowOrder.push_back(key.row);
-    reorderRows(rowOrder);
+        indices.push_back(key.index);
+    return indices;
+}
+
+} // namespace
+
+std::vector<int> codeUnitOrder(const QStringList& texts, Qt::SortOrder order) {
+    return sortedOrder(
+        int(texts.size()), [&texts](int i) -> const QString& { return texts.at(i); }, order);
+}
+
+void GridModel::sortByColumn(int col, Qt::SortOrder order) {
+    if (col < 0 || col >= m_cols)
+        return;
+    reorderRows(sortedOrder(
+        m_rows, [this, col](int row) -> const QString& { return cell(row, col).text; }, order));
 }
 
 void GridModel::reorderRows(const std::vector<int>& order) {

@@ -3,7 +3,13 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <vector>
+
+// The order that sorts texts by their UTF-16 code units (case- and
+// width-sensitive), equal texts keeping their order: element i is the index
+// of the text that comes i-th.
+std::vector<int> codeUnitOrder(const QStringList& texts, Qt::SortOrder order = Qt::AscendingOrder);
 
 // The cells of one grid: rows of text with a back colour each. The grid is the
 // working copy of the lists, so the list procedures read and write it here.

@@ -42,6 +42,16 @@ void VoiceOutput::speak(const QString& text) {
         m_player.play(path);
 }
 
+void VoiceOutput::prepare(const QStringList& texts) {
+    QStringList paths;
+    for (const QString& text : texts) {
+        const QString path = wavPath(text);
+        if (!path.isEmpty() && !paths.contains(path))
+            paths.append(path);
+    }
+    m_player.prepare(paths);
+}
+
 QString VoiceOutput::wavPath(const QString& text) const {
     // A "/" would reach outside the folder or another file ("/" itself
     // would name the hidden file ".wav").

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 class Pause;
 struct SharedState;
@@ -27,6 +28,10 @@ public:
 
     // Stops the clip that is sounding and starts the recording of text.
     void speak(const QString& text);
+
+    // The texts the screen can speak next, most likely first: the player
+    // keeps their recordings ready.
+    void prepare(const QStringList& texts);
 
     // The recording of text; empty for a text that cannot name a file in the
     // application folder (it holds "/" or NUL).
