@@ -88,7 +88,9 @@ Grid::Grid(QWidget* parent)
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
     setStyle(gridLineStyle());
-    setVerticalScrollBar(new ListScrollBar);
+    auto* scrollBar = new ListScrollBar;
+    scrollBar->setWidthPixels(twipsToPixels(kScrollBarTwips, m_scale));
+    setVerticalScrollBar(scrollBar);
     // Rows of a fixed height take the header's default size as they come, so
     // only shared heights are worked out again; setting the default size walks
     // every row, which a list of 100 000 phrases should not pay on each load.
@@ -133,6 +135,8 @@ void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
 }
 
 void Grid::setScale(double scale) {
+    if (qFuzzyCompare(scale, m_scale))
+        return;
     m_scale = scale;
     static_cast<ListScrollBar*>(verticalScrollBar())
         ->setWidthPixels(twipsToPixels(kScrollBarTwips, scale));

@@ -17,7 +17,7 @@ void TwipLayout::place(QWidget* widget, const TwipRect& rect) {
     entry.widget = widget;
     entry.rect = rect;
     entry.hasRect = true;
-    apply(entry);
+    applyRect(entry);
 }
 
 TwipRect TwipLayout::rect(const QWidget* widget) const {
@@ -35,7 +35,7 @@ void TwipLayout::setFont(QWidget* widget, const FontStyle& font) {
     entry.widget = widget;
     entry.font = font;
     entry.hasFont = true;
-    apply(entry);
+    applyFont(entry);
 }
 
 QSize TwipLayout::designPixels(double scale) const {
@@ -68,12 +68,15 @@ bool TwipLayout::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TwipLayout::apply(const Entry& entry) const {
+void TwipLayout::applyFont(const Entry& entry) const {
+    if (entry.widget && entry.hasFont)
+        entry.widget->setFont(makeFont(entry.font, m_scale));
+}
+
+void TwipLayout::applyRect(const Entry& entry) const {
     QWidget* widget = entry.widget;
     if (!widget)
         return;
-    if (entry.hasFont)
-        widget->setFont(makeFont(entry.font, m_scale));
     if (auto* grid = qobject_cast<Grid*>(widget))
         grid->setScale(m_scale);
     if (entry.hasRect) {
@@ -85,7 +88,9 @@ void TwipLayout::apply(const Entry& entry) const {
 }
 
 void TwipLayout::applyAll() {
-    for (const Entry& entry : std::as_const(m_entries))
-        apply(entry);
+    for (const Entry& entry : std::as_const(m_entries)) {
+        applyFont(entry);
+        applyRect(entry);
+    }
     emit scaleChanged(m_scale);
 }

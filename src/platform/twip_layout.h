@@ -48,7 +48,8 @@ private:
         bool hasFont = false;
         FontStyle font;
     };
-    void apply(const Entry& entry) const;
+    void applyFont(const Entry& entry) const;
+    void applyRect(const Entry& entry) const;
     void applyAll();
 
     QWidget* m_window;
