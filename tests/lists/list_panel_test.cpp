@@ -141,6 +141,21 @@ private slots:
         QVERIFY(grdEx->viewport()->rect().contains(grdEx->cellRect(row, 1).center()));
     }
 
+    // The book is read beside the window; whatever needs it first waits for
+    // it, so a long book is never offered, or saved, in part.
+    void longBookIsWholeWhenFirstUsed() {
+        QStringList book;
+        for (int i = 0; i < 20000; ++i)
+            book.append((i % 4 ? "い" : "あ") + QString::number(i));
+        open(book, {{"OPT1", "2"}});
+        f->tapBoard("あ");
+        QCOMPARE(f->c().grdSp->rows(), 1 + 5000);
+        f->c().cmdDec->click();
+        f->panel().setText("ん_");
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->readFile("Talk.txt").size(), 2 + 20000 + 1);
+    }
+
     // A folder where the phrase book should be: the save fails and says so.
     void failedSaveIsReported() {
         QVERIFY(QDir(f->dir.path()).mkdir("Talk.txt"));

@@ -44,8 +44,10 @@ class RecordingVoicePlayer final : public VoicePlayer {
 public:
     void play(const QString& wavPath) override { played.append(wavPath); }
     void stop() override { ++stops; }
+    void prepare(const QStringList& wavPaths) override { prepared = wavPaths; }
     QStringList played;
     int stops = 0;
+    QStringList prepared;
 };
 
 // Returns at once and records the lengths asked for; a hook may act during

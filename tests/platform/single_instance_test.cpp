@@ -21,6 +21,17 @@ private slots:
         QVERIFY(next.acquire());
     }
 
+    // The lock is held for as long as the instance lives, and no longer.
+    void lockHeldUntilTheInstanceEnds() {
+        QTemporaryDir dir;
+        auto first = std::make_unique<SingleInstance>(dir.filePath("Talk.lock"));
+        QVERIFY(first->acquire());
+        SingleInstance second(dir.filePath("Talk.lock"));
+        QVERIFY(!second.acquire());
+        first.reset();
+        QVERIFY(second.acquire());
+    }
+
     // The program started while another instance runs ends without a window.
     void secondStartOfTheProgramEndsAtOnce() {
         QTemporaryDir runtime;

@@ -1,0 +1,76 @@
+#include "platform/first_paint.h"
+#include "platform/fonts.h"
+#include "platform/start_up_memory.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+
+// Resident kilobytes of the font files this process has mapped.
+int fontFileResidentKb() {
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return -1;
+    int kb = 0;
+    bool inFont = false;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        if (line.contains('-') && line.contains(" r") && line.count(' ') >= 5)
+            inFont = line.endsWith(".ttf") || line.endsWith(".otf") || line.endsWith(".ttc");
+        else if (inFont && line.startsWith("Rss:"))
+            kb += line.mid(4).trimmed().split(' ').first().toInt();
+    }
+    return kb;
+}
+
+int darkPixels(const QString& text, int pixelSize) {
+    QImage image(400, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font = makeFont({FontFace::PGothic, 36, false});
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+} // namespace
+
+class TestStartUpMemory : public QObject {
+    Q_OBJECT
+private slots:
+    // The action waits for the first painting and runs once.
+    void firstPaintRunsItsActionOnce() {
+        QWidget window;
+        int runs = 0;
+        new FirstPaint(&window, [&runs] { ++runs; });
+        QTest::qWait(20);
+        QCOMPARE(runs, 0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(runs, 1);
+        window.repaint();
+        QTest::qWait(20);
+        QCOMPARE(runs, 1);
+    }
+
+    // The font pages go; characters drawn afterwards read them back.
+    void fontPagesGoAndComeBack() {
+        QVERIFY(darkPixels(QStringLiteral("例文表示"), 48) > 100);
+        QVERIFY(fontFileResidentKb() > 0);
+        releaseStartUpMemory();
+        QCOMPARE(fontFileResidentKb(), 0);
+        QVERIFY(darkPixels(QStringLiteral("読み上げ中止"), 61) > 100);
+    }
+};
+
+QTEST_MAIN(TestStartUpMemory)
+#include "start_up_memory_test.moc"
