@@ -1,10 +1,12 @@
 // Measures, for a program and a baseline started in turn, the time from exec()
-// to the first window mapped on the X display and the resident memory one
-// second later; prints the medians of both and the program's ratio to the
+// to the first window mapped on the X display, the time until that window's
+// first drawing reaches the X server (XDamage), and the resident memory one
+// second after the mapping; prints the medians and the program's ratio to the
 // baseline. Each run starts with a fresh runtime and configuration folder.
 // Usage: bench_startup_time RUNS BASELINE PROGRAM [LABEL]
 // (DISPLAY must name a running X server)
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <chrono>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -22,14 +25,18 @@ namespace {
 
 struct Run {
     double mappedMs = 0;
+    double paintedMs = 0;
     double residentMiB = 0;
 };
 
 struct Series {
     const char* program;
     std::vector<double> mappedMs;
+    std::vector<double> paintedMs;
     std::vector<double> residentMiB;
 };
+
+int damageEventBase = 0;
 
 double residentMiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -57,17 +64,40 @@ Run runOnce(Display* display, const char* program, const std::string& runtime) {
         execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
-    XEvent event;
-    do {
+    // Every window the program creates is watched for drawing; the first
+    // drawing into the window that is mapped ends the second measure.
+    std::map<Window, Damage> damages;
+    Window mapped = None;
+    std::chrono::steady_clock::time_point shown;
+    std::chrono::steady_clock::time_point painted;
+    while (painted.time_since_epoch().count() == 0) {
+        XEvent event;
         XNextEvent(display, &event);
-    } while (event.type != MapNotify);
-    const auto shown = std::chrono::steady_clock::now();
+        if (event.type == CreateNotify) {
+            damages[event.xcreatewindow.window] =
+                XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+        } else if (event.type == MapNotify && mapped == None) {
+            mapped = event.xmap.window;
+            shown = std::chrono::steady_clock::now();
+        } else if (event.type == damageEventBase + XDamageNotify && mapped != None &&
+                   reinterpret_cast<XDamageNotifyEvent&>(event).drawable == mapped) {
+            painted = std::chrono::steady_clock::now();
+        }
+    }
     std::this_thread::sleep_for(std::chrono::seconds(1));
     Run run;
     run.mappedMs = std::chrono::duration<double, std::milli>(shown - start).count();
+    run.paintedMs = std::chrono::duration<double, std::milli>(painted - start).count();
     run.residentMiB = residentMiB(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
+    // The windows are gone with the program; their damage objects go too.
+    XSync(display, False);
+    while (XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+    }
+    (void)damages;
     std::system(("rm -rf " + runtime).c_str());
     return run;
 }
@@ -102,9 +132,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
+    int damageError = 0;
+    if (!XDamageQueryExtension(display, &damageEventBase, &damageError)) {
+        std::fprintf(stderr, "the X server has no DAMAGE extension\n");
+        return 1;
+    }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    Series baseline{argv[2], {}, {}};
-    Series program{argv[3], {}, {}};
+    Series baseline{argv[2], {}, {}, {}};
+    Series program{argv[3], {}, {}, {}};
     const std::string loadBefore = loadAverage();
     const std::string runtime = "/tmp/bench-startup-" + std::to_string(getpid());
     // Turn about, so that neither side always runs on a cache the other warmed.
@@ -113,12 +148,14 @@ int main(int argc, char** argv) {
                                       : std::vector<Series*>{&baseline, &program}) {
             const Run r = runOnce(display, series->program, runtime);
             series->mappedMs.push_back(r.mappedMs);
+            series->paintedMs.push_back(r.paintedMs);
             series->residentMiB.push_back(r.residentMiB);
         }
     std::printf("%s: %d runs each, interleaved; load average %s before, %s after\n",
                 argc > 4 ? argv[4] : argv[3], runs, loadBefore.c_str(), loadAverage().c_str());
     std::printf("  %-28s %12s %12s %8s\n", "median", "program", "baseline", "ratio");
     printRow("exec -> window mapped", "ms", program.mappedMs, baseline.mappedMs);
+    printRow("exec -> first drawing shown", "ms", program.paintedMs, baseline.paintedMs);
     printRow("resident 1 s after mapping", "MiB", program.residentMiB, baseline.residentMiB);
     XCloseDisplay(display);
     return 0;

@@ -35,7 +35,6 @@ int main(int argc, char* argv[]) {
     DialogAsker asker;
     Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
 
-    fontConfig.wait();
     TalkWindow window(services, QCoreApplication::applicationDirPath());
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,
                      [&asker](double scale) { asker.setScale(scale); });

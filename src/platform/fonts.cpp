@@ -25,10 +25,5 @@ FontConfigWarmUp::FontConfigWarmUp()
     : m_thread([] { FcInit(); }) {}
 
 FontConfigWarmUp::~FontConfigWarmUp() {
-    wait();
-}
-
-void FontConfigWarmUp::wait() {
-    if (m_thread.joinable())
-        m_thread.join();
+    m_thread.join();
 }

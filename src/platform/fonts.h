@@ -24,15 +24,18 @@ int pointsToPixels(double points, double scale = 1.0);
 
 // Reads the font configuration on a thread of its own while the program
 // connects to the display, work that would otherwise hold up the first
-// control that measures text. wait() returns once it is done; the fonts must
-// not be used before.
+// control that measures text. Nothing waits for it: the configuration is
+// shared once read, and should the window need the fonts sooner (a busy
+// machine may leave the thread waiting for a processor), the font system
+// reads it there as it would have without this.
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();
+    // Waits for the thread, which has long finished by the time the program
+    // ends.
     ~FontConfigWarmUp();
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
-    void wait();
 
 private:
     std::thread m_thread;

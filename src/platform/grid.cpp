@@ -69,6 +69,14 @@ Grid::Grid(QWidget* parent)
     setModel(&m_model);
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // The hidden headers keep the font they have: a font given to the grid
+    // would otherwise have them measure text in it, loading the face of each
+    // grid's size before anything is drawn with it.
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        QFont font = header->font();
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        header->setFont(font);
+    }
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
