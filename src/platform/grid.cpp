@@ -2,13 +2,10 @@
 
 #include "platform/twips.h"
 
-#include <QApplication>
-#include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QProxyStyle>
+#include <QPainter>
 #include <QScrollBar>
-#include <QSignalBlocker>
+#include <QStyleOptionViewItem>
 #include <QTouchEvent>
 
 namespace {
@@ -16,29 +13,6 @@ namespace {
 // for it beside their last column).
 constexpr int kScrollBarTwips = 338;
 constexpr QRgb kGridLineColor = 0xFF808080;
-
-// The application's style with grey grid lines. A style sheet would do the
-// same, but costs each grid a style of its own, polished with all its parts
-// whenever the window is built.
-class GridLineStyle final : public QProxyStyle {
-public:
-    GridLineStyle()
-        : QProxyStyle(QApplication::style()->name()) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override {
-        if (hint == SH_Table_GridLineColor)
-            return int(kGridLineColor);
-        return QProxyStyle::styleHint(hint, option, widget, data);
-    }
-};
-
-QStyle* gridLineStyle() {
-    static QPointer<QStyle> style;
-    if (!style)
-        style = new GridLineStyle;
-    style->setParent(QCoreApplication::instance());
-    return style;
-}
 
 // A vertical scroll bar as wide as the lists leave room for, drawn as the
 // style draws any other.
@@ -65,72 +39,41 @@ private:
 } // namespace
 
 Grid::Grid(QWidget* parent)
-    : QTableView(parent) {
-    setModel(&m_model);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    // The hidden headers keep the font they have: a font given to the grid
-    // would otherwise have them measure text in it, loading the face of each
-    // grid's size before anything is drawn with it.
-    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        QFont font = header->font();
-        font.setResolveMask(QFont::AllPropertiesResolved);
-        header->setFont(font);
-    }
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setMinimumSectionSize(0);
-    verticalHeader()->setMinimumSectionSize(1);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::NoFocus);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTextElideMode(Qt::ElideNone);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
     viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
-    setAutoScroll(false);
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
-    setStyle(gridLineStyle());
     auto* scrollBar = new ListScrollBar;
     scrollBar->setWidthPixels(twipsToPixels(kScrollBarTwips, m_scale));
+    scrollBar->setSingleStep(1);
     setVerticalScrollBar(scrollBar);
-    // Rows of a fixed height take the header's default size as they come, so
-    // only shared heights are worked out again; setting the default size walks
-    // every row, which a list of 100 000 phrases should not pay on each load.
-    const auto share = [this] {
-        if (m_rowHeights == RowHeights::ShareHeight)
-            applyRowHeights();
+    const auto relayout = [this] {
+        updateScrollRange();
+        viewport()->update();
     };
-    connect(&m_model, &QAbstractItemModel::rowsInserted, this, share);
-    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, share);
-    // A reset (new column count) forgets the view's column widths.
-    connect(&m_model, &QAbstractItemModel::modelReset, this, [this, share] {
-        applyColumnWidths();
-        share();
-    });
-    applyRowHeights();
-}
-
-void Grid::setCols(int cols) {
-    m_model.setCols(cols);
+    connect(&m_model, &QAbstractItemModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, relayout);
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, relayout);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, relayout);
+    connect(&m_model, &QAbstractItemModel::layoutChanged, this, relayout);
 }
 
 void Grid::setColumnWidthTwips(int col, int twips) {
     if (col < 0 || col >= cols())
         return;
     if (int(m_columnTwips.size()) < cols())
-        m_columnTwips.resize(size_t(cols()), 0);
+        m_columnTwips.resize(size_t(cols()), -1);
     m_columnTwips[size_t(col)] = twips;
-    setColumnWidth(col, twipsToPixels(twips, m_scale));
+    viewport()->update();
 }
 
 int Grid::columnWidthTwips(int col) const {
-    return col >= 0 && col < int(m_columnTwips.size()) ? m_columnTwips[size_t(col)] : 0;
+    return col >= 0 && col < int(m_columnTwips.size()) ? std::max(m_columnTwips[size_t(col)], 0)
+                                                       : 0;
 }
 
 void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
@@ -139,7 +82,8 @@ void Grid::setRowHeights(RowHeights mode, int fixedTwips) {
         m_fixedRowTwips = fixedTwips;
     setVerticalScrollBarPolicy(mode == RowHeights::ShareHeight ? Qt::ScrollBarAlwaysOff
                                                                : Qt::ScrollBarAsNeeded);
-    applyRowHeights();
+    updateScrollRange();
+    viewport()->update();
 }
 
 void Grid::setScale(double scale) {
@@ -148,31 +92,76 @@ void Grid::setScale(double scale) {
     m_scale = scale;
     static_cast<ListScrollBar*>(verticalScrollBar())
         ->setWidthPixels(twipsToPixels(kScrollBarTwips, scale));
-    applyColumnWidths();
-    applyRowHeights();
+    updateScrollRange();
+    viewport()->update();
 }
 
-void Grid::applyColumnWidths() {
-    for (int c = 0; c < int(m_columnTwips.size()) && c < cols(); ++c)
-        setColumnWidth(c, twipsToPixels(m_columnTwips[size_t(c)], m_scale));
+// A column given no width has the width a table's column starts with.
+int Grid::columnWidth(int col) const {
+    if (col < 0 || col >= cols())
+        return 0;
+    if (col < int(m_columnTwips.size()) && m_columnTwips[size_t(col)] >= 0)
+        return twipsToPixels(m_columnTwips[size_t(col)], m_scale);
+    return style()->pixelMetric(QStyle::PM_HeaderDefaultSectionSizeHorizontal, nullptr, this);
 }
 
-void Grid::applyRowHeights() {
-    const int count = rows();
-    if (m_rowHeights == RowHeights::Fixed) {
-        // The header reports every row it resizes, and the view answers each
-        // report; for a list of 100 000 rows the view is laid out once instead.
-        {
-            const QSignalBlocker quiet(verticalHeader());
-            verticalHeader()->setDefaultSectionSize(twipsToPixels(m_fixedRowTwips, m_scale));
-        }
-        updateGeometries();
-        viewport()->update();
-        return;
+int Grid::rowHeight(int row) const {
+    return row < 0 || row >= rows() ? 0 : rowPosition(row + 1) - rowPosition(row);
+}
+
+// Shared heights split the viewport as evenly as whole pixels allow.
+int Grid::rowPosition(int row) const {
+    if (m_rowHeights == RowHeights::Fixed)
+        return row * twipsToPixels(m_fixedRowTwips, m_scale);
+    return rows() > 0 ? int(qint64(viewport()->height()) * row / rows()) : 0;
+}
+
+int Grid::columnPosition(int col) const {
+    int position = 0;
+    for (int c = 0; c < col; ++c)
+        position += columnWidth(c);
+    return position;
+}
+
+int Grid::rowAt(int y) const {
+    const int position = y + verticalOffset();
+    if (position < 0 || position >= contentHeight())
+        return -1;
+    int low = 0;
+    int high = rows() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (rowPosition(middle) <= position)
+            low = middle;
+        else
+            high = middle - 1;
     }
-    const int height = viewport()->height();
-    for (int r = 0; r < count; ++r)
-        setRowHeight(r, height * (r + 1) / count - height * r / count);
+    return low;
+}
+
+int Grid::columnAt(int x) const {
+    if (x < 0)
+        return -1;
+    int end = 0;
+    for (int c = 0; c < cols(); ++c) {
+        end += columnWidth(c);
+        if (x < end)
+            return c;
+    }
+    return -1;
+}
+
+// A list scrolls a row at a time, down to where its last row is the last
+// one that fits.
+void Grid::updateScrollRange() {
+    QScrollBar* bar = verticalScrollBar();
+    int fitting = 1;
+    if (m_rowHeights == RowHeights::Fixed) {
+        const int height = std::max(1, twipsToPixels(m_fixedRowTwips, m_scale));
+        fitting = std::max(1, std::min(rows(), viewport()->height() / height));
+    }
+    bar->setRange(0, m_rowHeights == RowHeights::Fixed ? std::max(0, rows() - fitting) : 0);
+    bar->setPageStep(fitting);
 }
 
 void Grid::setCurrent(int row, int col) {
@@ -190,7 +179,110 @@ void Grid::setTopRow(int row) {
 }
 
 QRect Grid::cellRect(int row, int col) const {
-    return visualRect(m_model.index(row, col));
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return {};
+    return QRect(columnPosition(col), rowPosition(row) - verticalOffset(), columnWidth(col) - 1,
+                 rowHeight(row) - 1);
+}
+
+QModelIndex Grid::indexAt(const QPoint& pos) const {
+    const int row = rowAt(pos.y());
+    const int col = columnAt(pos.x());
+    return row >= 0 && col >= 0 ? m_model.index(row, col) : QModelIndex();
+}
+
+// The options an item view gives its delegate, as a table view sets them.
+void Grid::initViewItemOption(QStyleOptionViewItem* option) const {
+    option->initFrom(this);
+    option->state &= ~QStyle::State_MouseOver;
+    option->font = font();
+    if (!hasFocus())
+        option->state &= ~QStyle::State_Active;
+    option->state &= ~QStyle::State_HasFocus;
+    const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    option->decorationSize = QSize(icon, icon);
+    option->decorationPosition = QStyleOptionViewItem::Left;
+    option->decorationAlignment = Qt::AlignCenter;
+    option->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option->textElideMode = Qt::ElideNone;
+    option->rect = QRect();
+    option->showDecorationSelected = true;
+    option->locale = locale();
+    option->locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    option->widget = this;
+}
+
+// Each cell is drawn once, grid line excluded, then the grid lines on the
+// right and lower edges of the cells.
+void Grid::paintEvent(QPaintEvent* event) {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    QPainter painter(viewport());
+    if (rows() == 0 || cols() == 0)
+        return;
+    const int firstRow = std::max(rowAt(0), 0);
+    int lastRow = rowAt(viewport()->height());
+    if (lastRow == -1)
+        lastRow = rows() - 1;
+    int firstCol = columnAt(0);
+    if (firstCol == -1)
+        firstCol = 0;
+    int lastCol = columnAt(viewport()->width());
+    if (lastCol == -1)
+        lastCol = cols() - 1;
+    std::vector<bool> drawn(
+        size_t(std::max(0, (lastRow - firstRow + 1) * (lastCol - firstCol + 1))));
+    for (const QRect& dirty : event->region())
+        paintRect(painter, dirty, option, drawn, firstRow, firstCol, lastCol);
+}
+
+void Grid::paintRect(QPainter& painter, QRect dirty, const QStyleOptionViewItem& option,
+                     std::vector<bool>& drawn, int firstRow, int firstCol, int lastCol) {
+    const int offset = verticalOffset();
+    dirty.setBottom(std::min(dirty.bottom(), contentHeight() - offset - 1));
+    dirty.setRight(std::min(dirty.right(), contentWidth() - 1));
+    if (!dirty.isValid())
+        return;
+    int left = columnAt(dirty.left());
+    int right = columnAt(dirty.right());
+    if (left == -1)
+        left = 0;
+    if (right == -1)
+        right = cols() - 1;
+    int bottom = rowAt(dirty.bottom());
+    if (bottom == -1)
+        bottom = rows() - 1;
+    const int top = rowAt(dirty.top());
+    if (top == -1 || top > bottom)
+        return;
+
+    for (int row = top; row <= bottom; ++row) {
+        const int rowY = rowPosition(row) - offset;
+        for (int col = left; col <= right; ++col) {
+            const int bit = (row - firstRow) * (lastCol - firstCol + 1) + col - firstCol;
+            if (bit < 0 || bit >= int(drawn.size()) || drawn[size_t(bit)])
+                continue;
+            drawn[size_t(bit)] = true;
+            QStyleOptionViewItem cell = option;
+            cell.rect = QRect(columnPosition(col), rowY, columnWidth(col) - 1, rowHeight(row) - 1);
+            if (cell.state & QStyle::State_Enabled)
+                cell.palette.setCurrentColorGroup(QPalette::Normal);
+            style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &cell, &painter, this);
+            m_delegate.paint(&painter, cell, m_model.index(row, col));
+        }
+    }
+
+    const QPen old = painter.pen();
+    painter.setPen(QPen(QColor::fromRgba(kGridLineColor), 1, Qt::SolidLine));
+    for (int row = top; row <= bottom; ++row) {
+        const int lineY = rowPosition(row) - offset + rowHeight(row) - 1;
+        painter.drawLine(dirty.left(), lineY, dirty.right(), lineY);
+    }
+    for (int col = left; col <= right; ++col) {
+        const int lineX = columnPosition(col) + columnWidth(col) - 1;
+        painter.drawLine(lineX, dirty.top(), lineX, dirty.bottom());
+    }
+    painter.setPen(old);
 }
 
 void Grid::press(const QPoint& pos) {
@@ -249,23 +341,26 @@ bool Grid::viewportEvent(QEvent* event) {
         event->accept();
         return true;
     default:
-        return QTableView::viewportEvent(event);
+        return QAbstractScrollArea::viewportEvent(event);
     }
 }
 
 void Grid::resizeEvent(QResizeEvent* event) {
-    QTableView::resizeEvent(event);
-    if (m_rowHeights == RowHeights::ShareHeight)
-        applyRowHeights();
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void Grid::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    viewport()->update();
 }
 
 // The scroll range is known only once the rows are laid out for the shown
 // grid; a top row asked for before is applied now.
 void Grid::showEvent(QShowEvent* event) {
-    QTableView::showEvent(event);
+    QAbstractScrollArea::showEvent(event);
     if (m_pendingTopRow < 0)
         return;
-    updateGeometries();
+    updateScrollRange();
     verticalScrollBar()->setValue(m_pendingTopRow);
     m_pendingTopRow = -1;
 }

@@ -1,41 +1,132 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/grid.h"
+#include "platform/twips.h"
 
-#include <QApplication>
+#include <QHeaderView>
 #include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
+
+namespace {
+
+// The grid as it was built on a table view, with the style sheets that drew
+// its grey lines and its wide scroll bar: the look the grid keeps.
+class FormerGrid final : public QTableView {
+public:
+    FormerGrid(GridModel& model, QWidget* parent)
+        : QTableView(parent) {
+        setModel(&model);
+        horizontalHeader()->hide();
+        verticalHeader()->hide();
+        horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        horizontalHeader()->setMinimumSectionSize(0);
+        verticalHeader()->setMinimumSectionSize(1);
+        setSelectionMode(QAbstractItemView::NoSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setFocusPolicy(Qt::NoFocus);
+        setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setTextElideMode(Qt::ElideNone);
+        setWordWrap(false);
+        QPalette p = palette();
+        p.setColor(QPalette::Base, Qt::white);
+        p.setColor(QPalette::Text, Qt::black);
+        setPalette(p);
+        setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
+        verticalScrollBar()->setStyleSheet(
+            QStringLiteral("QScrollBar:vertical { width: %1px; }").arg(twipsToPixels(338)));
+    }
+};
+
+struct Look {
+    Grid* grid;
+    FormerGrid* former;
+};
+
+// The same cells in both, side by side in one window.
+Look twoGrids(QWidget& window, GridModel*& model, const QSize& size) {
+    auto* grid = new Grid(&window);
+    model = &grid->cells();
+    auto* former = new FormerGrid(*model, &window);
+    grid->setGeometry(QRect(QPoint(0, 0), size));
+    former->setGeometry(QRect(QPoint(size.width() + 10, 0), size));
+    for (QWidget* w : {static_cast<QWidget*>(grid), static_cast<QWidget*>(former)})
+        w->setFont(makeFont({FontFace::Gothic, 54.75}));
+    return {grid, former};
+}
+
+} // namespace
 
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    // Grey grid lines and the lists' wide scroll bar look exactly as they did
-    // when two style sheets drew them.
-    void drawsAsTheStyleSheetsDid() {
+    // A list: rows of one height, the second column wider than what is left,
+    // a marked row, scrolled down, and greyed while disabled.
+    void listLooksAsBefore() {
         QWidget window;
-        auto* grid = new Grid(&window);
-        grid->setRowHeights(Grid::RowHeights::Fixed, 1155);
-        grid->setFont(makeFont({FontFace::Gothic, 54.75}));
-        grid->setGeometry(0, 0, 295, 400);
-        grid->setCols(2);
-        grid->setRows(12);
-        grid->setColumnWidthTwips(0, 1500);
-        grid->setColumnWidthTwips(1, 2000);
-        grid->setText(3, 1, QStringLiteral("あ"));
-        grid->cells().paintRow(3, 0, bgrColor(colors::kHighlight));
+        GridModel* model = nullptr;
+        const Look look = twoGrids(window, model, QSize(300, 400));
+        look.grid->setRowHeights(Grid::RowHeights::Fixed, 1155);
+        look.former->verticalHeader()->setDefaultSectionSize(twipsToPixels(1155));
+        model->setCols(2);
+        model->setRows(12);
+        for (int row = 0; row < 12; ++row)
+            model->setText(row, 1, QStringLiteral("あいう%1").arg(row));
+        model->setText(4, 0, QStringLiteral("か行"));
+        model->paintRow(5, 1, bgrColor(colors::kHighlight));
+        look.grid->setColumnWidthTwips(0, 1500);
+        look.grid->setColumnWidthTwips(1, 4000);
+        look.former->setColumnWidth(0, twipsToPixels(1500));
+        look.former->setColumnWidth(1, twipsToPixels(4000));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QImage drawn = grid->grab().toImage();
-        const int scrollBarWidth = grid->verticalScrollBar()->width();
+        QCOMPARE(look.grid->grab().toImage(), look.former->grab().toImage());
 
-        grid->setStyle(QApplication::style());
-        grid->setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; }"));
-        auto* former = new QScrollBar(Qt::Vertical);
-        grid->setVerticalScrollBar(former);
-        former->setStyleSheet(
-            QStringLiteral("QScrollBar:vertical { width: %1px; }").arg(scrollBarWidth));
-        QTRY_COMPARE(former->width(), scrollBarWidth);
-        QCOMPARE(drawn, grid->grab().toImage());
+        look.grid->setTopRow(3);
+        look.former->verticalScrollBar()->setValue(3);
+        QCOMPARE(look.grid->topRow(), 3);
+        QCOMPARE(look.grid->grab().toImage(), look.former->grab().toImage());
+        QCOMPARE(look.grid->cellRect(5, 1), look.former->visualRect(model->index(5, 1)));
+
+        look.grid->setEnabled(false);
+        look.former->setEnabled(false);
+        QCOMPARE(look.grid->grab().toImage(), look.former->grab().toImage());
+    }
+
+    // A board: rows sharing the height, centred characters, coloured cells,
+    // and a strip to the right that no column covers.
+    void boardLooksAsBefore() {
+        QWidget window;
+        GridModel* model = nullptr;
+        const Look look = twoGrids(window, model, QSize(1023, 381));
+        look.grid->setRowHeights(Grid::RowHeights::ShareHeight);
+        look.former->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        model->setAlignment(Qt::AlignCenter);
+        model->setCols(10);
+        model->setRows(5);
+        for (int row = 0; row < 5; ++row)
+            for (int col = 0; col < 10; ++col)
+                model->setText(row, col, QString(QChar(0x3042 + row * 10 + col)));
+        model->setColor(1, 8, bgrColor(colors::kHighlight));
+        model->setColor(3, 2, bgrColor(colors::kSilver));
+        for (int col = 0; col < 10; ++col) {
+            look.grid->setColumnWidthTwips(col, 1530);
+            look.former->setColumnWidth(col, twipsToPixels(1530));
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int height = look.former->viewport()->height();
+        for (int row = 0; row < 5; ++row)
+            look.former->setRowHeight(row, height * (row + 1) / 5 - height * row / 5);
+        QCOMPARE(look.grid->grab().toImage(), look.former->grab().toImage());
+        for (const QPoint& cell : {QPoint(0, 0), QPoint(9, 4), QPoint(8, 1)}) {
+            const QModelIndex index = model->index(cell.y(), cell.x());
+            QCOMPARE(look.grid->cellRect(cell.y(), cell.x()), look.former->visualRect(index));
+            QCOMPARE(look.grid->indexAt(look.former->visualRect(index).center()), index);
+        }
+        QVERIFY(!look.grid->indexAt(QPoint(1021, 10)).isValid());
     }
 };
 
