@@ -1,8 +1,10 @@
 #pragma once
 
-// Has every thread allocate from the one heap of the main thread. The helper
-// threads (fonts, phrase book, recordings, sound server) allocate little, but
-// a heap of their own would keep the pages of all they ever freed.
+// Has every thread started from now on allocate from the heaps there are. The
+// helper threads (phrase book, recordings, sound server) allocate little, but
+// a heap of their own would keep the pages of all they ever freed. The font
+// configuration thread, started before, keeps a heap of its own: sharing one
+// with the display connection's set-up slows both.
 void allocateFromOneHeap();
 
 // Gives back memory that start-up used and the program no longer needs: heap
