@@ -18,9 +18,9 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    allocateFromOneHeap();
     FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
+    allocateFromOneHeap();
     SingleInstance instance;
     if (!instance.acquire())
         return 0;
