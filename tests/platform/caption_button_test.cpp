@@ -2,37 +2,22 @@
 #include "platform/caption_button.h"
 #include "platform/fonts.h"
 
-#include <QPainter>
-#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace {
 
-// A coloured button as it was drawn through a style sheet, before caption
-// buttons drew their colour themselves.
-class StyleSheetButton final : public QPushButton {
-public:
-    StyleSheetButton(const QString& caption, const QColor& color, QWidget* parent)
-        : QPushButton(caption, parent) {
-        setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                     " border: 2px outset #a0a0a0; }"
-                                     " QPushButton:pressed { border-style: inset; }"
-                                     " QPushButton:disabled { color: #808080; }")
-                          .arg(color.name()));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                       QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWrapAnywhere, text());
-    }
-};
+// A coloured button as it was drawn before caption buttons drew their colour
+// themselves: through a style sheet. A caption button without a colour of its
+// own still leaves its drawing to the style.
+CaptionButton* styleSheetButton(const QString& caption, const QColor& color, QWidget* parent) {
+    auto* button = new CaptionButton(caption, parent);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                         " border: 2px outset #a0a0a0; }"
+                                         " QPushButton:pressed { border-style: inset; }"
+                                         " QPushButton:disabled { color: #808080; }")
+                              .arg(color.name()));
+    return button;
+}
 
 } // namespace
 
@@ -57,7 +42,7 @@ private slots:
         QFETCH(bool, enabled);
         QWidget window;
         const QColor color(0xC0, 0xC0, 0xFF);
-        auto* former = new StyleSheetButton(QStringLiteral("戻る"), color, &window);
+        auto* former = styleSheetButton(QStringLiteral("戻る"), color, &window);
         auto* button = new CaptionButton(QStringLiteral("戻る"), &window);
         setBackColor(button, color);
         for (QPushButton* b :
