@@ -15,7 +15,7 @@
 // thread may ask for a clip.
 class ClipCache {
 public:
-    static constexpr int kBeginningMs = 100;
+    static constexpr int kBeginningMs = 50;
 
     ClipCache() { m_reader.setMaxThreadCount(1); }
     // Waits for the reading in progress, which stops at its next file.

@@ -68,6 +68,7 @@ private:
 
 // The characters of the code page by byte and by byte pair, read from iconv
 // once: looking them up decodes a large file many times faster than iconv.
+// Only the lead bytes of pairs get a row of pairs.
 class DecodeTable {
 public:
     DecodeTable() {
@@ -80,21 +81,29 @@ public:
             m_single[size_t(lead)] = converter.one(single, 1);
             if (m_single[size_t(lead)] != Converter::kNoChar)
                 continue;
+            Row row;
             for (int trail = 0; trail < 256; ++trail) {
                 const char pair[2] = {char(lead), char(trail)};
-                m_pairs[size_t(lead * 256 + trail)] = converter.one(pair, 2);
+                row[size_t(trail)] = converter.one(pair, 2);
             }
+            m_pairs.push_back(row);
+            m_rowOfLead[size_t(lead)] = quint8(m_pairs.size());
         }
     }
 
     bool valid() const { return m_valid; }
     char16_t single(uchar byte) const { return m_single[byte]; }
-    char16_t pair(uchar lead, uchar trail) const { return m_pairs[size_t(lead * 256 + trail)]; }
+    char16_t pair(uchar lead, uchar trail) const {
+        const quint8 row = m_rowOfLead[lead];
+        return row ? m_pairs[size_t(row - 1)][trail] : Converter::kNoChar;
+    }
 
 private:
+    using Row = std::array<char16_t, 256>;
     bool m_valid = false;
     std::array<char16_t, 256> m_single{};
-    std::vector<char16_t> m_pairs = std::vector<char16_t>(256 * 256, Converter::kNoChar);
+    std::array<quint8, 256> m_rowOfLead{};
+    std::vector<Row> m_pairs;
 };
 
 void append(QByteArray& out, qsizetype& written, const char* bytes, qsizetype count) {

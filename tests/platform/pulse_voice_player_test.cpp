@@ -174,7 +174,7 @@ private slots:
         player.prepare({a});
         startAndConnect(player);
         player.clips().waitForPrepared();
-        const qint64 beginningBytes = 2 * 22050 * ClipCache::kBeginningMs / 1000;
+        const qint64 beginningBytes = 22050 * ClipCache::kBeginningMs / 1000 * 2;
         QCOMPARE(player.clips().bytes(), beginningBytes);
         player.play(a);
         QVERIFY(m_monitor->waitForLevel(4000));
