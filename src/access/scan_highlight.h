@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QRect>
+
+class QWidget;
+
+// The frame around the highlighted group or target: a thick black band with a
+// yellow band inside it, drawn over the window's controls just inside the
+// rectangle, so that it is never cut off at the window's edge. The frame is a
+// widget masked to its ring: moving it repaints the old and the new ring and
+// nothing in between. It takes no input.
+class ScanHighlight final {
+public:
+    ScanHighlight() = default;
+    ~ScanHighlight();
+    ScanHighlight(const ScanHighlight&) = delete;
+    ScanHighlight& operator=(const ScanHighlight&) = delete;
+
+    static constexpr QRgb kOuter = 0x000000;
+    static constexpr QRgb kInner = 0xFFE600;
+    // Thickness of the whole frame: 8 pixels at the design scale, growing
+    // with the window.
+    static int thickness(double scale);
+
+    // Frames the rectangle (screen coordinates) on the window.
+    void show(QWidget* window, const QRect& globalRect, double scale);
+    void hide();
+
+    // The frame's widget while it is on show, for tests.
+    QWidget* frame() const;
+
+private:
+    QPointer<QWidget> m_frame;
+};
