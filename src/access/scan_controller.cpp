@@ -94,10 +94,8 @@ void ScanController::rebuild() {
     // The switch keys reach the program only through a window of its own
     // that has the focus; when the window that had it went away, the one
     // scanned now takes it.
-    if (!QApplication::activeWindow()) {
-        window->raise();
+    if (!QApplication::activeWindow())
         window->activateWindow();
-    }
 }
 
 void ScanController::rebuildSoon() {

@@ -7,9 +7,11 @@
 
 namespace {
 
-class Frame final : public QWidget {
+// One side of the frame. It paints its part of the whole frame: black, and
+// yellow inside the black band.
+class Bar final : public QWidget {
 public:
-    explicit Frame(QWidget* window)
+    explicit Bar(QWidget* window)
         : QWidget(window) {
         setObjectName(QStringLiteral("scanHighlight"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -17,32 +19,38 @@ public:
         setFocusPolicy(Qt::NoFocus);
     }
 
-    void place(const QRect& rect, int thickness) {
-        m_band = std::max(1, std::min({thickness, rect.width() / 4, rect.height() / 4}));
-        setGeometry(rect);
-        const QRect all(QPoint(0, 0), rect.size());
-        setMask(QRegion(all).subtracted(all.adjusted(m_band, m_band, -m_band, -m_band)));
+    void place(const QRect& frame, const QRect& bar, int outer) {
+        m_inner = QRect(frame.topLeft() + QPoint(outer, outer),
+                        frame.size() - QSize(2 * outer, 2 * outer))
+                      .translated(-bar.topLeft());
+        setGeometry(bar);
         raise();
         show();
+        update();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const QRect all = rect();
-        const int outer = std::max(1, m_band * 5 / 8);
-        painter.fillRect(all, QColor(ScanHighlight::kOuter));
-        painter.fillRect(all.adjusted(outer, outer, -outer, -outer), QColor(ScanHighlight::kInner));
+        painter.fillRect(rect(), QColor(ScanHighlight::kOuter));
+        painter.fillRect(m_inner, QColor(ScanHighlight::kInner));
     }
 
 private:
-    int m_band = 1;
+    QRect m_inner;
 };
 
 } // namespace
 
 ScanHighlight::~ScanHighlight() {
-    delete m_frame.data();
+    clear();
+}
+
+void ScanHighlight::clear() {
+    for (QPointer<QWidget>& bar : m_bars) {
+        delete bar.data();
+        bar = nullptr;
+    }
 }
 
 int ScanHighlight::thickness(double scale) {
@@ -52,21 +60,36 @@ int ScanHighlight::thickness(double scale) {
 void ScanHighlight::show(QWidget* window, const QRect& globalRect, double scale) {
     if (!window || globalRect.isEmpty())
         return hide();
-    if (m_frame && m_frame->parentWidget() != window) {
-        delete m_frame.data();
-        m_frame = nullptr;
+    if (!m_bars[0] || m_bars[0]->parentWidget() != window) {
+        clear();
+        for (QPointer<QWidget>& bar : m_bars)
+            bar = new Bar(window);
     }
-    if (!m_frame)
-        m_frame = new Frame(window);
-    const QRect local(window->mapFromGlobal(globalRect.topLeft()), globalRect.size());
-    static_cast<Frame*>(m_frame.data())->place(local, thickness(scale));
+    const QRect r(window->mapFromGlobal(globalRect.topLeft()), globalRect.size());
+    const int t = std::max(1, std::min({thickness(scale), r.width() / 4, r.height() / 4}));
+    const int outer = std::max(1, t * 5 / 8);
+    const QRect sides[4] = {QRect(r.left(), r.top(), r.width(), t),
+                            QRect(r.left(), r.bottom() + 1 - t, r.width(), t),
+                            QRect(r.left(), r.top() + t, t, r.height() - 2 * t),
+                            QRect(r.right() + 1 - t, r.top() + t, t, r.height() - 2 * t)};
+    for (int i = 0; i < 4; ++i)
+        static_cast<Bar*>(m_bars[i].data())->place(r, sides[i], outer);
 }
 
 void ScanHighlight::hide() {
-    if (m_frame)
-        m_frame->hide();
+    for (const QPointer<QWidget>& bar : m_bars)
+        if (bar)
+            bar->hide();
 }
 
-QWidget* ScanHighlight::frame() const {
-    return m_frame && m_frame->isVisible() ? m_frame.data() : nullptr;
+QRegion ScanHighlight::region() const {
+    QRegion covered;
+    for (const QPointer<QWidget>& bar : m_bars)
+        if (bar && bar->isVisible())
+            covered += bar->geometry();
+    return covered;
+}
+
+QWidget* ScanHighlight::window() const {
+    return m_bars[0] && m_bars[0]->isVisible() ? m_bars[0]->parentWidget() : nullptr;
 }

@@ -3,14 +3,15 @@
 #include <QColor>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 
 class QWidget;
 
 // The frame around the highlighted group or target: a thick black band with a
 // yellow band inside it, drawn over the window's controls just inside the
-// rectangle, so that it is never cut off at the window's edge. The frame is a
-// widget masked to its ring: moving it repaints the old and the new ring and
-// nothing in between. It takes no input.
+// rectangle, so that it is never cut off at the window's edge. The frame is
+// four opaque bars: moving it repaints the old and the new bars and nothing
+// in between. It takes no input.
 class ScanHighlight final {
 public:
     ScanHighlight() = default;
@@ -28,9 +29,13 @@ public:
     void show(QWidget* window, const QRect& globalRect, double scale);
     void hide();
 
-    // The frame's widget while it is on show, for tests.
-    QWidget* frame() const;
+    // What the frame covers, in the coordinates of its window; empty while
+    // hidden.
+    QRegion region() const;
+    QWidget* window() const;
 
 private:
-    QPointer<QWidget> m_frame;
+    void clear();
+
+    QPointer<QWidget> m_bars[4];
 };
