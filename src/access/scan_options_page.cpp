@@ -66,14 +66,14 @@ QString ScanOptionsPage::title() const {
 }
 
 void ScanOptionsPage::load(const SettingsStore& store) {
-    show(readScanSettings(store));
+    showSettings(readScanSettings(store));
 }
 
 void ScanOptionsPage::save(SettingsStore& store) const {
     writeScanSettings(store, settings());
 }
 
-void ScanOptionsPage::show(const ScanSettings& s) {
+void ScanOptionsPage::showSettings(const ScanSettings& s) {
     chkScan->setChecked(s.enabled);
     optSwitches[s.switches == 2 ? 1 : 0]->setChecked(true);
     stepTime->setValue(s.stepMs / 1000.0);

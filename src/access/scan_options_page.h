@@ -22,7 +22,7 @@ public:
     void save(SettingsStore& store) const override;
 
     ScanSettings settings() const;
-    void show(const ScanSettings& settings);
+    void showSettings(const ScanSettings& settings);
 
     QCheckBox* chkScan;
     QRadioButton* optSwitches[2];
