@@ -10,8 +10,8 @@
 //    kana stand on the board itself.
 // 2. The processor share while scanning runs idle for 60 s on the real timer
 //    (no press: it rests after its rounds at the top), and with rounds high
-//    enough that it steps the whole time; with how far each highlight move
-//    lay from its due time.
+//    enough that it steps the whole time, beside the same window with
+//    scanning off; with how far each highlight move lay from its due time.
 //
 // Options: "--seconds N" for a shorter idle run.
 #include "access/scan_controller.h"
@@ -77,10 +77,10 @@ Cost spell(const QMap<QString, QString>& options, int switches) {
     const qint64 start = timer.now();
     for (int guard = 0; guard < 100000 && written < kWord.size(); ++guard) {
         const QChar c = kWord[written];
-        const access::Target wanted = f.c().fraSet->isVisible()
-                                          ? cellWithText(f.c().grdBoard2, c)
-                                          : cellWithText(f.c().grdBoard,
-                                                         boardTextFor(f.c().grdBoard, c));
+        const access::Target wanted =
+            f.c().fraSet->isVisible()
+                ? cellWithText(f.c().grdBoard2, c)
+                : cellWithText(f.c().grdBoard, boardTextFor(f.c().grdBoard, c));
         const int id = scan.scanner().highlighted();
         const bool onIt =
             id >= 0 && scan.tree().globalRect(id).contains(access::globalRect(wanted).center());
@@ -133,9 +133,10 @@ protected:
     }
 };
 
-void idle(const char* what, int rounds, int seconds) {
+void idle(const char* what, bool enabled, int rounds, int seconds) {
     WindowFixture f;
-    f.fakes.store.values = {{"Scan/Enabled", "1"}, {"Scan/Rounds", QString::number(rounds)}};
+    f.fakes.store.values = {{"Scan/Enabled", enabled ? "1" : "0"},
+                            {"Scan/Rounds", QString::number(rounds)}};
     MoveProbe probe;
     qApp->installEventFilter(&probe);
     f.open();
@@ -186,7 +187,8 @@ int main(int argc, char* argv[]) {
         }
 
     std::printf("\nScanning with no press for %d s (real timer):\n", seconds);
-    idle("default rounds (rests after 3 at the top)", 3, seconds);
-    idle("rounds 20 (steps the whole time)", 20, seconds);
+    idle("scanning off, for comparison", false, 3, seconds);
+    idle("default rounds (rests after 3 at the top)", true, 3, seconds);
+    idle("rounds 20 (steps the whole time)", true, 20, seconds);
     return 0;
 }

@@ -26,7 +26,12 @@ ScanController::ScanController(const ScanParts& parts, const ScanSettings& setti
     connect(&m_p.voice.activity(), &SpeechActivity::activeChanged, this,
             [this](bool active) { m_scanner.setPaused(active); });
 
-    m_keys = std::make_unique<SwitchInput>(settings.key1, settings.switches == 2 ? settings.key2 : 0);
+    // Installed first, so that the switch filters, installed after it, see
+    // every event before it: a click taken as a switch press is no carer's
+    // tap.
+    qApp->installEventFilter(this);
+    m_keys =
+        std::make_unique<SwitchInput>(settings.key1, settings.switches == 2 ? settings.key2 : 0);
     connect(m_keys.get(), &SwitchInput::pressed, this, [this](int n) { m_scanner.press(n); });
     connect(m_keys.get(), &SwitchInput::released, this, [this](int n) { m_scanner.release(n); });
     if (settings.click) {
@@ -37,7 +42,6 @@ ScanController::ScanController(const ScanParts& parts, const ScanSettings& setti
         connect(m_clicks.get(), &SwitchClickInput::released, this,
                 [this](int n) { m_scanner.release(n); });
     }
-    qApp->installEventFilter(this);
     if (m_p.window->isVisible())
         rebuild();
 }
@@ -46,6 +50,11 @@ ScanController::~ScanController() {
     qApp->removeEventFilter(this);
     m_scanner.onHighlight = nullptr;
     m_scanner.onSelect = nullptr;
+}
+
+void ScanController::listenTo(const SwitchSource& source) {
+    connect(&source, &SwitchSource::pressed, this, [this](int n) { m_scanner.press(n); });
+    connect(&source, &SwitchSource::released, this, [this](int n) { m_scanner.release(n); });
 }
 
 bool ScanController::isScanned(const QWidget* window) const {
@@ -88,8 +97,8 @@ void ScanController::rebuild() {
         m_scanner.setTree({});
         return;
     }
-    m_tree = window == m_p.window ? ScanTree::ofMainWindow(window, m_p.c)
-                                  : ScanTree::ofWindow(window);
+    m_tree =
+        window == m_p.window ? ScanTree::ofMainWindow(window, m_p.c) : ScanTree::ofWindow(window);
     m_scanner.setTree(m_tree.root());
     // The switch keys reach the program only through a window of its own
     // that has the focus; when the window that had it went away, the one

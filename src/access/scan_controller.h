@@ -12,6 +12,7 @@
 class SpeechActivity;
 class SwitchClickInput;
 class SwitchInput;
+class SwitchSource;
 class TwipLayout;
 class VoiceOutput;
 struct TalkControls;
@@ -51,6 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void listenTo(const SwitchSource& source);
     QWidget* windowInFront() const;
     bool isScanned(const QWidget* window) const;
     bool passesClick(QWidget* under) const;

@@ -90,7 +90,9 @@ void ScanOptionsPage::showSettings(const ScanSettings& s) {
 }
 
 ScanSettings ScanOptionsPage::settings() const {
-    const auto ms = [](const ScanStepper* stepper) { return int(std::lround(stepper->value() * 1000)); };
+    const auto ms = [](const ScanStepper* stepper) {
+        return int(std::lround(stepper->value() * 1000));
+    };
     ScanSettings s;
     s.enabled = chkScan->isChecked();
     s.switches = optSwitches[1]->isChecked() ? 2 : 1;

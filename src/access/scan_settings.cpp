@@ -53,9 +53,9 @@ ScanSettings readScanSettings(const SettingsStore& store) {
     bool ok = false;
     const double factor =
         store.value(QStringLiteral("Scan/FirstFactor")).value_or(QString()).toDouble(&ok);
-    s.firstFactor = ok ? std::clamp(factor, ScanSettings::kMinFirstFactor,
-                                    ScanSettings::kMaxFirstFactor)
-                       : d.firstFactor;
+    s.firstFactor =
+        ok ? std::clamp(factor, ScanSettings::kMinFirstFactor, ScanSettings::kMaxFirstFactor)
+           : d.firstFactor;
     s.rounds = intValue(store, "Scan/Rounds", d.rounds, 1, ScanSettings::kMaxRounds);
     s.acceptMs = intValue(store, "Scan/AcceptMs", d.acceptMs, 0, ScanSettings::kMaxQuietMs);
     s.releaseMs = intValue(store, "Scan/ReleaseMs", d.releaseMs, 0, ScanSettings::kMaxQuietMs);

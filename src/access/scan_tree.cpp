@@ -72,28 +72,18 @@ ScanNode ScanTree::group(std::vector<ScanNode> members) {
     return ScanNode::group(int(m_entries.size()) - 1, std::move(members));
 }
 
-void ScanTree::addBoardColumns(QWidget* window, Grid* board, bool fromTheRight,
-                               std::vector<ScanNode>& top) {
-    for (int k = 0; k < board->cols(); ++k) {
-        const int col = fromTheRight ? board->cols() - 1 - k : k;
+// One group per line of cells (the board's columns, the panel's rows), in
+// the given order of lines; empty cells are left out, as a tap there enters
+// nothing useful.
+void ScanTree::addCellLines(QWidget* window, Grid* grid, Lines lines, std::vector<ScanNode>& top) {
+    const bool columns = lines != Lines::Rows;
+    const int count = columns ? grid->cols() : grid->rows();
+    for (int k = 0; k < count; ++k) {
+        const int line = lines == Lines::ColumnsFromTheRight ? count - 1 - k : k;
         std::vector<ScanNode> cells;
-        for (int row = 0; row < board->rows(); ++row) {
-            const access::Target cell{board, row, col};
-            if (!board->text(row, col).isEmpty() && uncovered(window, cell))
-                cells.push_back(leaf(cell));
-        }
-        if (!cells.empty())
-            top.push_back(group(std::move(cells)));
-    }
-}
-
-// Empty panel cells are left out: a tap there does nothing.
-void ScanTree::addPanelRows(QWidget* window, Grid* panel, std::vector<ScanNode>& top) {
-    for (int row = 0; row < panel->rows(); ++row) {
-        std::vector<ScanNode> cells;
-        for (int col = 0; col < panel->cols(); ++col) {
-            const access::Target cell{panel, row, col};
-            if (!panel->text(row, col).isEmpty() && uncovered(window, cell))
+        for (int i = 0; i < (columns ? grid->rows() : grid->cols()); ++i) {
+            const access::Target cell{grid, columns ? i : line, columns ? line : i};
+            if (!grid->text(cell.row, cell.col).isEmpty() && uncovered(window, cell))
                 cells.push_back(leaf(cell));
         }
         if (!cells.empty())
@@ -118,12 +108,12 @@ void ScanTree::addListRows(QWidget* window, Grid* list, std::vector<ScanNode>& t
 ScanTree ScanTree::ofMainWindow(QWidget* window, const TalkControls& c) {
     ScanTree tree;
     std::vector<ScanNode> top;
+    const bool letters = c.cmdKey->text().trimmed() == board::caption(BoardSet::Letters);
     if (c.fraSet->isVisible())
-        tree.addPanelRows(window, c.grdBoard2, top);
+        tree.addCellLines(window, c.grdBoard2, Lines::Rows, top);
     else if (c.grdBoard->isVisible())
-        tree.addBoardColumns(window, c.grdBoard, c.cmdKey->text().trimmed() !=
-                                                     board::caption(BoardSet::Letters),
-                             top);
+        tree.addCellLines(window, c.grdBoard,
+                          letters ? Lines::ColumnsFromTheLeft : Lines::ColumnsFromTheRight, top);
     else if (Grid* list = list_grids::visibleList(c))
         tree.addListRows(window, list, top);
 

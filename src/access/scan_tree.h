@@ -45,9 +45,8 @@ private:
     };
     ScanNode leaf(const access::Target& target, bool wholeRow = false);
     ScanNode group(std::vector<ScanNode> members);
-    void addBoardColumns(QWidget* window, Grid* board, bool fromTheRight,
-                         std::vector<ScanNode>& top);
-    void addPanelRows(QWidget* window, Grid* panel, std::vector<ScanNode>& top);
+    enum class Lines { Rows, ColumnsFromTheLeft, ColumnsFromTheRight };
+    void addCellLines(QWidget* window, Grid* grid, Lines lines, std::vector<ScanNode>& top);
     void addListRows(QWidget* window, Grid* list, std::vector<ScanNode>& top);
 
     std::vector<Entry> m_entries;

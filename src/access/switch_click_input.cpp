@@ -25,14 +25,8 @@ QWidget* widgetUnder(QObject* watched, const QPointF& global) {
 } // namespace
 
 SwitchClickInput::SwitchClickInput(std::function<bool(QWidget*)> passThrough, QObject* parent)
-    : QObject(parent)
-    , m_passThrough(std::move(passThrough)) {
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-SwitchClickInput::~SwitchClickInput() {
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+    : SwitchSource(parent)
+    , m_passThrough(std::move(passThrough)) {}
 
 bool SwitchClickInput::eventFilter(QObject* watched, QEvent* event) {
     bool down = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include "access/switch_source.h"
 #include <functional>
 
 // The option "a left click anywhere is switch 1": a press and release of the
@@ -10,16 +10,11 @@
 // carers' small buttons and windows, so that the options stay within reach.
 // Kept apart from the key filter and from the pointer filters, so that any of
 // them can be on together.
-class SwitchClickInput final : public QObject {
+class SwitchClickInput final : public SwitchSource {
     Q_OBJECT
 public:
     explicit SwitchClickInput(std::function<bool(QWidget* under)> passThrough,
                               QObject* parent = nullptr);
-    ~SwitchClickInput() override;
-
-signals:
-    void pressed(int switchNumber);
-    void released(int switchNumber);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

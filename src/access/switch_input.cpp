@@ -1,18 +1,11 @@
 #include "access/switch_input.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 
 SwitchInput::SwitchInput(int key1, int key2, QObject* parent)
-    : QObject(parent)
+    : SwitchSource(parent)
     , m_key1(key1)
-    , m_key2(key2) {
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-SwitchInput::~SwitchInput() {
-    QCoreApplication::instance()->removeEventFilter(this);
-}
+    , m_key2(key2) {}
 
 int SwitchInput::switchOf(int key) const {
     if (key == 0)
@@ -22,9 +15,8 @@ int SwitchInput::switchOf(int key) const {
 
 bool SwitchInput::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (m_suspended ||
-        (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-         type != QEvent::ShortcutOverride))
+    if (m_suspended || (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+                        type != QEvent::ShortcutOverride))
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int number = switchOf(key->key());

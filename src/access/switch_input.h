@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include "access/switch_source.h"
 
 // The switch keys, application-wide: a press and a release of the key of
 // switch 1 or switch 2 become switch presses and releases, whichever window
@@ -8,18 +8,13 @@
 // that selects does not type a space or press a focused button). The keys'
 // own repeats are dropped. While suspended (a carers' window is in front)
 // every key acts as usual.
-class SwitchInput final : public QObject {
+class SwitchInput final : public SwitchSource {
     Q_OBJECT
 public:
     // key2 0: one switch only.
     SwitchInput(int key1, int key2, QObject* parent = nullptr);
-    ~SwitchInput() override;
 
     void setSuspended(bool suspended) { m_suspended = suspended; }
-
-signals:
-    void pressed(int switchNumber);
-    void released(int switchNumber);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -25,7 +25,8 @@ void SwitchKeyButton::listen() {
 // Taken before the button or the dialog could act on it (Space would press
 // the button again, Tab move the focus, Escape close the dialog).
 bool SwitchKeyButton::event(QEvent* event) {
-    if (m_listening && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    if (m_listening &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         auto* key = static_cast<QKeyEvent*>(event);
         key->accept();
         if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {

@@ -67,8 +67,10 @@ private slots:
     void boardOrder_data() {
         QTest::addColumn<QString>("gMaxC");
         QTest::addColumn<QString>("columns");
-        QTest::newRow("ten") << "9" << "あかさたなはまやらわ";
-        QTest::newRow("fifteen") << "14" << "あかさたなはまやらわがざだばぱ";
+        QTest::newRow("ten") << "9"
+                             << "あかさたなはまやらわ";
+        QTest::newRow("fifteen") << "14"
+                                 << "あかさたなはまやらわがざだばぱ";
     }
     void boardOrder() {
         QFETCH(QString, gMaxC);
@@ -141,7 +143,8 @@ private slots:
     void aSwitchKeyActsOnlyAsTheSwitch() {
         open({});
         ConfirmDialog dialog;
-        dialog.prepare(QStringLiteral("はじめからでよろしいですか？"), 33, QStringLiteral("例文登録"));
+        dialog.prepare(QStringLiteral("はじめからでよろしいですか？"), 33,
+                       QStringLiteral("例文登録"));
         dialog.open();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.cmdOK[0]->setFocus();
@@ -266,12 +269,17 @@ private slots:
         };
         const QColor outer(ScanHighlight::kOuter), inner(ScanHighlight::kInner);
         QVERIFY(contrast(outer, inner) >= 3);
-        const quint32 backgrounds[] = {colors::kWindow, colors::kWhite,  colors::kSilver,
-                                       colors::kHighlight, colors::kDesktop, colors::kTitleText,
-                                       0xC0C0FF, 0xFFC0C0, 0xC0FFC0, 0xC0E0FF, 0xC98391,
-                                       0x8080FF, 0xC000, 0x8000, 0xC00000, 0x808080};
+        const quint32 backgrounds[] = {colors::kWindow,  colors::kWhite,
+                                       colors::kSilver,  colors::kHighlight,
+                                       colors::kDesktop, colors::kTitleText,
+                                       0xC0C0FF,         0xFFC0C0,
+                                       0xC0FFC0,         0xC0E0FF,
+                                       0xC98391,         0x8080FF,
+                                       0xC000,           0x8000,
+                                       0xC00000,         0x808080};
         for (const quint32 back : backgrounds)
-            QVERIFY2(std::max(contrast(outer, bgrColor(back)), contrast(inner, bgrColor(back))) >= 3,
+            QVERIFY2(std::max(contrast(outer, bgrColor(back)), contrast(inner, bgrColor(back))) >=
+                         3,
                      qPrintable(QString::number(back, 16)));
 
         open({});

@@ -42,7 +42,8 @@ private slots:
         // (group 4), its third cell. Each press starts the next level.
         QStringList arguments;
         for (const int k : {0, 1, 4, 2})
-            arguments << "sleep" << QString::number(middleOfStep(k), 'f', 3) << "key" << "space";
+            arguments << "sleep" << QString::number(middleOfStep(k), 'f', 3) << "key"
+                      << "space";
         window.scan()->rebuild(); // the scan starts now, with the clock below
         QProcess presses;
         presses.start(xdotool, arguments);

@@ -19,9 +19,9 @@ private slots:
     void readWithDefaultsAndRanges() {
         MemorySettingsStore store;
         QCOMPARE(readScanSettings(store), ScanSettings());
-        store.values = {{"Scan/Enabled", "1"},   {"Scan/StepMs", "50"},  {"Scan/FirstFactor", "x"},
+        store.values = {{"Scan/Enabled", "1"},   {"Scan/StepMs", "50"},   {"Scan/FirstFactor", "x"},
                         {"Scan/Rounds", "0"},    {"Scan/AcceptMs", "-5"}, {"Scan/Key1", "Return"},
-                        {"Scan/Key2", "Return"}, {"Scan/Switches", "2"}, {"Scan/Cue", "1"}};
+                        {"Scan/Key2", "Return"}, {"Scan/Switches", "2"},  {"Scan/Cue", "1"}};
         const ScanSettings s = readScanSettings(store);
         QVERIFY(s.enabled && s.cue && !s.click);
         QCOMPARE(s.switches, 2);
@@ -61,10 +61,10 @@ private slots:
 
         page.save(store);
         const QMap<QString, QString> expected{
-            {"Scan/Enabled", "1"},    {"Scan/Switches", "2"},  {"Scan/StepMs", "1300"},
-            {"Scan/FirstFactor", "1.5"}, {"Scan/Rounds", "3"}, {"Scan/AcceptMs", "0"},
-            {"Scan/ReleaseMs", "300"}, {"Scan/Key1", "Return"}, {"Scan/Key2", "F5"},
-            {"Scan/Click", "0"},      {"Scan/Cue", "0"}};
+            {"Scan/Enabled", "1"},       {"Scan/Switches", "2"},  {"Scan/StepMs", "1300"},
+            {"Scan/FirstFactor", "1.5"}, {"Scan/Rounds", "3"},    {"Scan/AcceptMs", "0"},
+            {"Scan/ReleaseMs", "300"},   {"Scan/Key1", "Return"}, {"Scan/Key2", "F5"},
+            {"Scan/Click", "0"},         {"Scan/Cue", "0"}};
         QCOMPARE(store.values, expected);
     }
 

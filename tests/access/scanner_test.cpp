@@ -50,9 +50,9 @@ private slots:
         Run run;
         run.scanner.setTree(threeByThree());
         run.timer.advance(100000);
-        const QList<QPair<qint64, int>> expected{
-            {0, 100},    {1500, 200}, {2500, 300}, {3500, 100}, {4500, 200},
-            {5500, 300}, {6500, 100}, {7500, 200}, {8500, 300}, {9500, -1}};
+        const QList<QPair<qint64, int>> expected{{0, 100},    {1500, 200}, {2500, 300}, {3500, 100},
+                                                 {4500, 200}, {5500, 300}, {6500, 100}, {7500, 200},
+                                                 {8500, 300}, {9500, -1}};
         QCOMPARE(run.highlights, expected);
         QVERIFY(run.scanner.isResting());
         QVERIFY(!run.timer.isArmed()); // nothing runs while resting
