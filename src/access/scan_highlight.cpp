@@ -54,7 +54,7 @@ void ScanHighlight::clear() {
 }
 
 int ScanHighlight::thickness(double scale) {
-    return std::max(4, int(std::lround(8 * scale)));
+    return std::max(4, int(std::lround(10 * scale)));
 }
 
 void ScanHighlight::show(QWidget* window, const QRect& globalRect, double scale) {
@@ -67,7 +67,7 @@ void ScanHighlight::show(QWidget* window, const QRect& globalRect, double scale)
     }
     const QRect r(window->mapFromGlobal(globalRect.topLeft()), globalRect.size());
     const int t = std::max(1, std::min({thickness(scale), r.width() / 4, r.height() / 4}));
-    const int outer = std::max(1, t * 5 / 8);
+    const int outer = std::max(1, t / 2);
     const QRect sides[4] = {QRect(r.left(), r.top(), r.width(), t),
                             QRect(r.left(), r.bottom() + 1 - t, r.width(), t),
                             QRect(r.left(), r.top() + t, t, r.height() - 2 * t),

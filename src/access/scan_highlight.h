@@ -21,8 +21,8 @@ public:
 
     static constexpr QRgb kOuter = 0x000000;
     static constexpr QRgb kInner = 0xFFE600;
-    // Thickness of the whole frame: 8 pixels at the design scale, growing
-    // with the window.
+    // Thickness of the whole frame, half black and half yellow: 10 pixels at
+    // the design scale, growing with the window.
     static int thickness(double scale);
 
     // Frames the rectangle (screen coordinates) on the window.

@@ -292,7 +292,7 @@ private slots:
         const QRect local(f->window().mapFromGlobal(column.topLeft()), column.size());
         QCOMPARE(frame.boundingRect(), local);
         const int band = ScanHighlight::thickness(1.5);
-        QCOMPARE(band, 12);
+        QCOMPARE(band, 15);
         const QPoint middleLeft(local.left(), local.center().y());
         QVERIFY(frame.contains(middleLeft + QPoint(band - 1, 0)));
         QVERIFY(!frame.contains(middleLeft + QPoint(band, 0)));
