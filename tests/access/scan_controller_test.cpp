@@ -210,6 +210,19 @@ private slots:
         QCOMPARE(f->c().cmdRead->text(), QString("読む"));
     }
 
+    // Auditory scanning speaks the framed cell, and a column by its first.
+    void theCueSpeaksTheHighlightedCell() {
+        ScanSettings settings;
+        settings.cue = true;
+        open({}, settings);
+        timer.advance(1500);
+        space();
+        const QStringList expected{f->window().voice().wavPath("あ"),
+                                   f->window().voice().wavPath("か"),
+                                   f->window().voice().wavPath("か")};
+        QCOMPARE(f->fakes.voice.played, expected);
+    }
+
     // The mail window: its labels and buttons in reading order.
     void otherWindowsInReadingOrder() {
         open({});
