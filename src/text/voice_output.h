@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/speech_activity.h"
+
 #include <QChar>
 #include <QString>
 
@@ -32,8 +34,12 @@ public:
     // application folder (it holds "/" or NUL).
     QString wavPath(const QString& text) const;
 
+    // Active during playVoice's pause; the read-aloud marks its own span.
+    SpeechActivity& activity() { return m_activity; }
+
 private:
     VoicePlayer& m_player;
     Pause& m_pause;
     SharedState& m_state;
+    SpeechActivity m_activity;
 };
