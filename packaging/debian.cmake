@@ -8,9 +8,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Japanese touch-screen communication aid")
+# CPack puts the summary before this, as the description's first line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-TaviMail! is for a person who can neither speak nor type. A large kana
+    "TaviMail! is for a person who can neither speak nor type. A large kana
 board on a touch screen speaks every character tapped; the text composed
 is read aloud and kept as phrases, diary entries and mails.")
 set(TALK_DEB_MAINTAINER "Talk developers <talk@example.org>" CACHE STRING
@@ -31,17 +31,21 @@ list(JOIN TALK_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN TALK_DEB_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 
 # What Debian's policy asks of every binary package: stripped executables,
-# standard permissions, the copyright file and a compressed changelog.
+# standard permissions, the copyright file, a compressed changelog and a
+# manual page.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(talk_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/talk)
-execute_process(
-    COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/changelog
-    OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz
-    COMMAND_ERROR_IS_FATAL ANY)
+foreach(file changelog talk.1)
+    execute_process(
+        COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/${file}
+        OUTPUT_FILE ${CMAKE_BINARY_DIR}/${file}.gz
+        COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz
         DESTINATION ${talk_doc_dir})
+install(FILES ${CMAKE_BINARY_DIR}/talk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 include(CPack)

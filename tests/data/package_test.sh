@@ -48,7 +48,7 @@ done
 ! grep -q espeak <<<"$depends" || fail "espeak-ng is needed only to build: $depends"
 [ -n "$(field Description)" ] && [ -n "$(field Maintainer)" ] || fail "no description or maintainer"
 
-lintian --fail-on error --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 ||
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
     { cat "$work/lintian.log" >&2; fail "lintian found errors"; }
 
 # The first start of the packaged program, from an unpacked copy.
