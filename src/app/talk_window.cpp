@@ -145,10 +145,12 @@ void TalkWindow::openExtendedOptions(QWidget* parent) {
 
 void TalkWindow::addBackupPage(ExtendedOptionsDialog& dialog) {
     const double scale = m_layout->scale();
-    auto* page = new BackupPage(m_state.appDir, m_services.asker,
-                                [scale, &dialog](const QString& title, const QString& start) {
-                                    return FolderChooser::choose(title, start, scale, &dialog);
-                                });
+    auto* page = new BackupPage(
+        m_state.appDir, m_services.asker,
+        [scale, &dialog](const QString& title, const QString& start) {
+            return FolderChooser::choose(title, start, scale, &dialog);
+        },
+        &dialog);
     const QString mode = m_c.cmdSamp->text();
     page->setRestoreBlocked(mode != QStringLiteral("例文表示") &&
                             mode != QStringLiteral("例文終了"));

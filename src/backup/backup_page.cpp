@@ -56,6 +56,7 @@ BackupPage::BackupPage(const QString& dataDir, Asker& asker, ChooseFolder choose
         column->addWidget(button, 3);
     }
     column->addWidget(lblResult, 2);
+    enlargeButtons();
 
     connect(cmdBackup, &QPushButton::clicked, this, &BackupPage::cmdBackup_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &BackupPage::cmdRestore_Click);
@@ -75,16 +76,19 @@ void BackupPage::save(SettingsStore& store) const {
 }
 
 // The captions of the two buttons are twice the page's text size.
+void BackupPage::enlargeButtons() {
+    QFont large = font();
+    if (large.pixelSize() > 0)
+        large.setPixelSize(large.pixelSize() * 2);
+    else
+        large.setPointSizeF(large.pointSizeF() * 2);
+    cmdBackup->setFont(large);
+    cmdRestore->setFont(large);
+}
+
 void BackupPage::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) {
-        QFont large = font();
-        if (large.pixelSize() > 0)
-            large.setPixelSize(large.pixelSize() * 2);
-        else
-            large.setPointSizeF(large.pointSizeF() * 2);
-        cmdBackup->setFont(large);
-        cmdRestore->setFont(large);
-    }
+    if (event->type() == QEvent::FontChange)
+        enlargeButtons();
     OptionsPage::changeEvent(event);
 }
 

@@ -19,6 +19,7 @@ public:
     // Asks for a folder (title, folder to start in); empty when cancelled.
     using ChooseFolder = std::function<QString(const QString&, const QString&)>;
 
+    // Made with the dialog as its parent, the page takes the dialog's font.
     BackupPage(const QString& dataDir, Asker& asker, ChooseFolder chooseFolder,
                QWidget* parent = nullptr);
 
@@ -47,6 +48,7 @@ private:
     void cmdBackup_Click();
     void cmdRestore_Click();
     void tell(const QString& message);
+    void enlargeButtons();
 
     QString m_dataDir;
     Asker& m_asker;
