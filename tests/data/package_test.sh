@@ -58,10 +58,16 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$wo
 export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-status=0
-timeout 5 "$root/usr/bin/talk" >"$work/talk.log" 2>&1 || status=$?
-[ $status -eq 124 ] || { cat "$work/talk.log" >&2; fail "the program ended with $status"; }
 data="$XDG_DATA_HOME/Talk"
+"$root/usr/bin/talk" >"$work/talk.log" 2>&1 &
+talk=$!
+for _ in $(seq 300); do
+    [ -f "$data/mail.txt" ] || ! kill -0 $talk 2>/dev/null && break
+    sleep 0.1
+done
+kill -0 $talk 2>/dev/null || { cat "$work/talk.log" >&2; fail "the program did not keep running"; }
+kill $talk
+wait $talk || true
 for name in Talk.txt day.txt addres.txt mail.txt; do
     cmp -s "$data/$name" "$root/usr/share/talk/$name" || fail "no starter $name in $data"
 done
