@@ -90,10 +90,15 @@ QStringList GridItemAccessible::actionNames() const {
     return {pressAction()};
 }
 
-// A row is tapped in its last column, which every list shows.
+// A row is tapped in its last column, which every list shows; a row that
+// assistive technology reached below the visible ones is scrolled to first.
 void GridItemAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && isValid())
-        access::activateLater(m_grid, m_row, m_col >= 0 ? m_col : m_grid->cols() - 1);
+    if (actionName != pressAction() || !isValid())
+        return;
+    const int col = m_col >= 0 ? m_col : m_grid->cols() - 1;
+    if (state().offscreen)
+        m_grid->scrollTo(m_grid->cells().index(m_row, col));
+    access::activateLater(m_grid, m_row, col);
 }
 
 QStringList GridItemAccessible::keyBindingsForAction(const QString& /*actionName*/) const {

@@ -34,8 +34,11 @@ private slots:
     void init() {
         f = std::make_unique<WindowFixture>();
         f->fakes.store.values.insert("Samp", "0"); // no candidates over the board
-        f->writeFile("Talk.txt", {"ああああ日記ダミー消さないでね！",
-                                  "ああああ日記ダミー消さないでね！", "ありがとう", "いいよ"});
+        QStringList phrases{"ああああ日記ダミー消さないでね！", "ああああ日記ダミー消さないでね！",
+                            "ありがとう", "いいよ"};
+        for (int i = 10; i < 40; ++i)
+            phrases.append(QString("うみ%1").arg(i));
+        f->writeFile("Talk.txt", phrases);
         f->open();
     }
     void cleanup() { f.reset(); }
@@ -96,6 +99,11 @@ private slots:
         QCOMPARE(row->role(), QAccessible::ListItem);
         press(row);
         QTRY_COMPARE(f->window().state().selectedRow, list->indexOfChild(row));
+        // a row below the visible ones is scrolled to and chosen
+        QAccessibleInterface* last = list->child(list->childCount() - 1);
+        QVERIFY(last->state().offscreen);
+        press(last);
+        QTRY_COMPARE(f->window().state().selectedRow, list->childCount() - 1);
         // a row past the end of a shortened list is gone
         f->c().grdEx->setRows(1);
         QVERIFY(!row->isValid());
