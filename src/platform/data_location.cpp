@@ -16,13 +16,13 @@ DataLocation DataLocation::choose(const QString& exeDir, const QString& installe
 
 DataLocation DataLocation::ofThisProgram() {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    // TALK_INSTALLED_FILES: the folder of the program's own files as the
-    // install lays it out, relative to the executable's (../share/talk).
     // The application's folder in the user's data folder, named like the
-    // settings file (Talk.conf) and whatever the executable is called.
+    // settings file (Talk.conf) whatever the executable is called.
     const QString userDataDir =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
         QStringLiteral("/Talk");
+    // TALK_INSTALLED_FILES: the folder of the program's own files as the
+    // install lays it out, relative to the executable's (../share/talk).
     return choose(exeDir, exeDir + QStringLiteral("/" TALK_INSTALLED_FILES), userDataDir,
                   QFileInfo(exeDir).isWritable());
 }
