@@ -59,11 +59,14 @@ def main(talk):
             if time.monotonic() - started > 5:
                 sys.exit(f"FAIL: pressing {target.name} held the caller")
 
+        def cell(grid, name):
+            grid.clear_cache()
+            return next((c for c in grid if c.name == name
+                         and c.getState().contains(pyatspi.STATE_SHOWING)), None)
+
         def press(grid_name, cell_name):
             grid = wait_for(grid_name, lambda: showing(grid_name, pyatspi.ROLE_TABLE))
-            press_target(wait_for(f"{cell_name} in {grid_name}", lambda: next(
-                (c for c in grid if c.name == cell_name
-                 and c.getState().contains(pyatspi.STATE_SHOWING)), None)))
+            press_target(wait_for(f"{cell_name} in {grid_name}", lambda: cell(grid, cell_name)))
 
         text_panel = wait_for("文の欄", lambda: showing("文の欄", pyatspi.ROLE_TEXT))
         for kana in ("あ", "い"):
