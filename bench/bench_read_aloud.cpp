@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     EventLoopPause pause;
     Services services{fakes.store,     fakes.voice,    pause,       fakes.beeper,
                       fakes.clipboard, fakes.launcher, fakes.clock, fakes.asker};
-    TalkWindow window(services, QDir::tempPath());
+    TalkWindow window(services, DataLocation{QDir::tempPath(), QDir::tempPath()});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

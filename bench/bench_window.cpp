@@ -209,7 +209,8 @@ void benchStartUp(WindowFixture& fixture, int phrases, int runs) {
     std::vector<Sample> samples;
     for (int run = 0; run < runs; ++run) {
         const Stopwatch timer;
-        auto window = std::make_unique<TalkWindow>(fixture.fakes.services, fixture.dir.path());
+        auto window = std::make_unique<TalkWindow>(
+            fixture.fakes.services, DataLocation{fixture.dir.path(), fixture.dir.path()});
         PaintProbe probe({window.get(), window->controls().grdBoard->viewport()});
         probe.arm();
         window->show();

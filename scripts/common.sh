@@ -11,8 +11,11 @@ RUN_PACKAGES=(
     qt6-qpa-plugins libqt6multimedia6
     fonts-ipafont-gothic espeak-ng
 )
-# What the tests and benchmarks need beyond that.
-TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev xvfb xauth xdotool)
+# What the tests and benchmarks need beyond that: the Debian package is built
+# and checked (dpkg-dev, lintian), the program is driven through AT-SPI (a
+# session bus, the accessibility bus, pyatspi) and by xdotool under Xvfb.
+TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev xvfb xauth xdotool
+    dpkg-dev file lintian dbus at-spi2-core python3-pyatspi)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,6 +1,8 @@
+#include "access/accessibility.h"
 #include "app/dialog_asker.h"
 #include "app/services.h"
 #include "app/talk_window.h"
+#include "platform/data_location.h"
 #include "platform/desktop_url_launcher.h"
 #include "platform/event_loop_pause.h"
 #include "platform/qsettings_store.h"
@@ -15,6 +17,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    access::installAccessibility();
+    const DataLocation location = DataLocation::ofThisProgram();
     SingleInstance instance;
     if (!instance.acquire())
         return 0;
@@ -29,7 +33,7 @@ int main(int argc, char* argv[]) {
     DialogAsker asker;
     Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
 
-    TalkWindow window(services, QCoreApplication::applicationDirPath());
+    TalkWindow window(services, location);
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,
                      [&asker](double scale) { asker.setScale(scale); });
     window.show();

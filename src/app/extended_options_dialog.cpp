@@ -56,6 +56,9 @@ ExtendedOptionsDialog::ExtendedOptionsDialog(SettingsStore& store, double scale,
 }
 
 void ExtendedOptionsDialog::addPage(OptionsPage* page) {
+    // A page made before it was added would keep its own font; it takes the
+    // dialog's, which its controls inherit.
+    page->setFont(font());
     page->setAutoFillBackground(true);
     setBackColor(page, bgrColor(kBack));
     page->load(m_store);

@@ -1,12 +1,17 @@
 #include "app/talk_window.h"
 
+#include "access/accessibility.h"
 #include "access/scan_controller.h"
 #include "access/scan_options_page.h"
 #include "access/scan_system_timer.h"
 #include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
+#include "backup/backup_page.h"
+#include "backup/folder_chooser.h"
 #include "board/board_entry.h"
 #include "board/set_board.h"
+#include "lists/board_mode.h"
+#include "lists/data_files.h"
 #include "lists/entry_modes.h"
 #include "lists/list_panel.h"
 #include "lists/list_selection.h"
@@ -33,14 +38,16 @@ namespace {
 constexpr TwipRect kClientArea{0, 0, 15270, 11115};
 }
 
-TalkWindow::TalkWindow(Services& services, const QString& appDir, QWidget* parent)
+TalkWindow::TalkWindow(Services& services, const DataLocation& location, QWidget* parent)
     : QWidget(parent)
     , m_services(services)
     , m_layout(new TwipLayout(this, kClientArea)) {
     setObjectName(QStringLiteral("frmTalk"));
     setBackColor(this, bgrColor(colors::kWindow));
     m_c = buildTalkControls(this, *m_layout);
-    m_state.appDir = appDir;
+    access::nameControls(m_c);
+    m_state.appDir = location.dataDir;
+    m_state.programDir = location.programDir;
     resize(m_layout->designPixels());
     connectSubsystems();
     startUp();
@@ -73,6 +80,11 @@ void TalkWindow::connectSubsystems() {
 
 // Form_Load. The single-instance guard has run before the window exists.
 void TalkWindow::startUp() {
+    if (!data_files::placeStarterFiles(m_state.programDir, m_state.appDir))
+        askUser(
+            m_services.asker, m_state,
+            QStringLiteral("データのフォルダー「%1」を用意できませんでした。").arg(m_state.appDir),
+            Asker::Notice, QStringLiteral("データ"));
     m_state.settings = readSettings(m_services.store);
     const BusyPointer busy;
     setWindowTitle(QStringLiteral("TaviMail!  ") + QStringLiteral("Ver 1.1"));
@@ -130,10 +142,32 @@ void TalkWindow::cmdOpt_Click() {
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
     dialog.addPage(new ScanOptionsPage);
+    addBackupPage(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
     applyScanSettings();
+}
+
+void TalkWindow::addBackupPage(ExtendedOptionsDialog& dialog) {
+    const double scale = m_layout->scale();
+    auto* page = new BackupPage(
+        m_state.appDir, m_services.asker,
+        [scale, &dialog](const QString& title, const QString& start) {
+            return FolderChooser::choose(title, start, scale, &dialog);
+        },
+        &dialog);
+    const QString mode = m_c.cmdSamp->text();
+    page->setRestoreBlocked(mode != QStringLiteral("例文表示") &&
+                            mode != QStringLiteral("例文終了"));
+    connect(page, &BackupPage::restored, this, &TalkWindow::reloadData);
+    dialog.addPage(page);
+}
+
+// After a restore the phrase book on show is the restored one.
+void TalkWindow::reloadData() {
+    showBoardMode(m_c);
+    m_listPanel->loadPhraseBook();
 }
 
 // Options that cannot be stored still apply for this session; the user is

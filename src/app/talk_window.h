@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/services.h"
+#include "platform/data_location.h"
 #include "window/shared_state.h"
 #include "window/talk_controls.h"
 
@@ -11,6 +12,7 @@ class BoardEntry;
 class ScanController;
 class ScanSystemTimer;
 class EditButtons;
+class ExtendedOptionsDialog;
 class EntryModes;
 class ListPanel;
 class ListSelection;
@@ -27,7 +29,7 @@ class VoiceOutput;
 class TalkWindow final : public QWidget {
     Q_OBJECT
 public:
-    TalkWindow(Services& services, const QString& appDir, QWidget* parent = nullptr);
+    TalkWindow(Services& services, const DataLocation& location, QWidget* parent = nullptr);
     ~TalkWindow() override;
 
     TalkControls& controls() { return m_c; }
@@ -55,6 +57,8 @@ private:
     void cmdKey_Click();
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
+    void addBackupPage(ExtendedOptionsDialog& dialog);
+    void reloadData();
     void syncOptions();
     void applyScanSettings();
     void cmdEnd_Click();

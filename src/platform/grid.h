@@ -33,6 +33,9 @@ public:
     void setColumnWidthTwips(int col, int twips);
     int columnWidthTwips(int col) const;
     void setRowHeights(RowHeights mode, int fixedTwips = 0);
+    // A grid whose rows share its height shows every cell at once (a board);
+    // one of fixed rows scrolls (a list).
+    RowHeights rowHeights() const { return m_rowHeights; }
     void setScale(double scale);
 
     // The cell of the last press (the grid's current cell).

@@ -4,6 +4,7 @@
 #include "platform/voice_player.h"
 #include "window/shared_state.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -48,5 +49,10 @@ QString VoiceOutput::wavPath(const QString& text) const {
     // would name the hidden file ".wav").
     if (text.contains(QLatin1Char('/')) || text.contains(QChar(0)))
         return QString();
-    return m_state.appDir + QLatin1Char('/') + text + QStringLiteral(".wav");
+    const QString name = QLatin1Char('/') + text + QStringLiteral(".wav");
+    const QString own = m_state.appDir + name;
+    if (m_state.programDir.isEmpty() || m_state.programDir == m_state.appDir ||
+        QFileInfo::exists(own))
+        return own;
+    return m_state.programDir + name;
 }

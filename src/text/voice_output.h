@@ -9,7 +9,8 @@ class Pause;
 struct SharedState;
 class VoicePlayer;
 
-// Speaks texts by playing the recording named after them, <appDir>/<text>.wav.
+// Speaks texts by playing the recording named after them, <text>.wav: the
+// user's own in the data folder, else the program's.
 // playVoice serves the board taps and obeys the voice mode "OPT3"; speak is
 // the unfiltered play of read-aloud, which does its own waiting.
 class VoiceOutput {
@@ -30,8 +31,9 @@ public:
     // Stops the clip that is sounding and starts the recording of text.
     void speak(const QString& text);
 
-    // The recording of text; empty for a text that cannot name a file in the
-    // application folder (it holds "/" or NUL).
+    // The recording of text: the user's own when the data folder holds one,
+    // else the program's; empty for a text that cannot name a file in a
+    // folder (it holds "/" or NUL).
     QString wavPath(const QString& text) const;
 
     // Active during playVoice's pause; the read-aloud marks its own span.

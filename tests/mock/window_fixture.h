@@ -28,7 +28,8 @@ public:
     QStringList readFile(const QString& name) { return readRecords(dir.filePath(name)); }
 
     TalkWindow& open() {
-        m_window = std::make_unique<TalkWindow>(fakes.services, dir.path());
+        m_window =
+            std::make_unique<TalkWindow>(fakes.services, DataLocation{dir.path(), dir.path()});
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             qFatal("the main window was not shown");

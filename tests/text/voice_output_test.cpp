@@ -2,6 +2,7 @@
 #include "text/voice_output.h"
 #include "window/shared_state.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The voice-mode filter of board taps, the stop flag around a clip, and the
@@ -64,6 +65,20 @@ private slots:
         QVERIFY(m_player.played.isEmpty());
         QCOMPARE(m_player.stops, 1);
         QCOMPARE(m_pause.waits, QList<int>{500});
+    }
+
+    // An installed program speaks with its own recordings unless the user's
+    // data folder holds a recording of the same name.
+    void ownRecordingBeforeTheProgramsOne() {
+        QTemporaryDir data;
+        QFile own(data.filePath(QStringLiteral("あ.wav")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.close();
+        m_state.appDir = data.path();
+        m_state.programDir = QStringLiteral("/usr/share/talk");
+        VoiceOutput voice(m_player, m_pause, m_state);
+        QCOMPARE(voice.wavPath(QStringLiteral("あ")), data.filePath(QStringLiteral("あ.wav")));
+        QCOMPARE(voice.wavPath(QStringLiteral("い")), QStringLiteral("/usr/share/talk/い.wav"));
     }
 };
 

@@ -1,0 +1,133 @@
+#include "backup/data_backup.h"
+
+#include "lists/data_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <unistd.h>
+
+namespace {
+const QString kRecordingSuffix = QStringLiteral(".wav");
+
+bool needsEscape(QChar c) {
+    return c.unicode() <= 0x20 || (c >= u'A' && c <= u'Z') ||
+           QStringView(u"\"*:<>?\\|%").contains(c);
+}
+
+// Replaces target with a copy of source as a whole, or leaves it as it was.
+bool replaceWithCopy(const QString& source, const QString& target) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+QStringList recordingsIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*") + kRecordingSuffix}, QDir::Files,
+                                  QDir::Name);
+}
+} // namespace
+
+DataBackup::DataBackup(const QString& dataDir)
+    : m_dataDir(dataDir) {}
+
+QString DataBackup::storedName(const QString& name) {
+    QString stored;
+    for (const QChar c : name) {
+        if (needsEscape(c))
+            stored += QLatin1Char('%') +
+                      QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        else
+            stored += c;
+    }
+    return stored;
+}
+
+// Only what storedName escapes is turned back, so that a folder copied by
+// hand keeps names such as "%.wav".
+QString DataBackup::restoredName(const QString& stored) {
+    QString name;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        bool hex = false;
+        const QChar escaped(stored.mid(i + 1, 2).toUShort(&hex, 16));
+        if (stored.at(i) == u'%' && i + 2 < stored.size() && hex && needsEscape(escaped)) {
+            name += escaped;
+            i += 2;
+        } else {
+            name += stored.at(i);
+        }
+    }
+    return name;
+}
+
+QStringList DataBackup::dataNames() const {
+    QStringList names;
+    for (const QString& name : data_files::kAll)
+        if (QFileInfo(data_files::path(m_dataDir, name)).isFile())
+            names.append(name);
+    return names + recordingsIn(m_dataDir);
+}
+
+DataBackup::Result DataBackup::copyInto(const QString& parent, const QString& name) const {
+    const QDir into(parent);
+    QString folder = into.filePath(name);
+    for (int n = 2; !into.mkdir(folder); ++n) {
+        if (!into.exists() || n > 99)
+            return {false, QString(), QString()};
+        folder = into.filePath(name + QStringLiteral("-%1").arg(n));
+    }
+    for (const QString& file : dataNames()) {
+        const QString stored = file.endsWith(kRecordingSuffix) ? storedName(file) : file;
+        if (!QFile::copy(data_files::path(m_dataDir, file), folder + QLatin1Char('/') + stored)) {
+            // An incomplete backup is never left to be taken for a whole one.
+            QDir(folder).removeRecursively();
+            return {false, QString(), file};
+        }
+    }
+    // The copies reach the medium before the user is told to take it away.
+    ::sync();
+    return {true, folder, QString()};
+}
+
+DataBackup::Result DataBackup::backUp(const QString& parent, const QDateTime& now) const {
+    return copyInto(parent, now.toString(QStringLiteral("'Talk-'yyyy-MM-dd-hhmm")));
+}
+
+bool DataBackup::canRestoreFrom(const QString& folder) const {
+    if (QFileInfo(folder).canonicalFilePath() == QFileInfo(m_dataDir).canonicalFilePath())
+        return false;
+    for (const QString& name : data_files::kAll)
+        if (QFileInfo(data_files::path(folder, name)).isFile())
+            return true;
+    return false;
+}
+
+DataBackup::Result DataBackup::restore(const QString& folder, const QDateTime& now) const {
+    const QString parent = QFileInfo(folder).absolutePath();
+    Result before =
+        copyInto(parent, now.toString(QStringLiteral("'Talk-'yyyy-MM-dd-hhmm'-復元前'")));
+    if (!before.ok)
+        return before;
+    QStringList names;
+    for (const QString& name : data_files::kAll)
+        if (QFileInfo(data_files::path(folder, name)).isFile())
+            names.append(name);
+    names += recordingsIn(folder);
+    for (const QString& name : names) {
+        const QString target = name.endsWith(kRecordingSuffix) ? restoredName(name) : name;
+        if (target.contains(QLatin1Char('/')) ||
+            !replaceWithCopy(data_files::path(folder, name), data_files::path(m_dataDir, target)))
+            return {false, before.folder, target};
+    }
+    return {true, before.folder, QString()};
+}
