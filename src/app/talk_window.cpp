@@ -7,6 +7,7 @@
 #include "lists/entry_modes.h"
 #include "lists/list_panel.h"
 #include "lists/list_selection.h"
+#include "lists/phrase_order_page.h"
 #include "lists/phrase_registration.h"
 #include "platform/back_color.h"
 #include "platform/beeper.h"
@@ -76,6 +77,7 @@ void TalkWindow::startUp() {
     m_c.txtTalk->clear();
     applyTextSize();
     setBoard();
+    m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
     m_listPanel->loadPhraseBook();
 }
 
@@ -125,9 +127,11 @@ void TalkWindow::cmdOpt_Click() {
 // effect when the dialog is confirmed.
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
+    dialog.addPage(new PhraseOrderPage);
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
+    m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
 }
 
 // Options that cannot be stored still apply for this session; the user is
