@@ -2,8 +2,10 @@
 
 #include "platform/pause.h"
 #include "platform/voice_player.h"
+#include "text/recording_names.h"
 #include "window/shared_state.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -43,9 +45,18 @@ void VoiceOutput::speak(const QString& text) {
 }
 
 QString VoiceOutput::wavPath(const QString& text) const {
-    // A "/" would reach outside the folder or another file ("/" itself
-    // would name the hidden file ".wav").
-    if (text.contains(QLatin1Char('/')) || text.contains(QChar(0)))
-        return QString();
-    return m_state.appDir + QLatin1Char('/') + text + QStringLiteral(".wav");
+    return recording_names::characterPath(m_state.appDir, text);
+}
+
+QString VoiceOutput::phraseWavPath(const QString& phrase) const {
+    const QString path = recording_names::phrasePath(m_state.appDir, phrase);
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+}
+
+bool VoiceOutput::speakPhraseRecording(const QString& phrase) {
+    const QString path = phraseWavPath(phrase);
+    if (path.isEmpty())
+        return false;
+    m_player.play(path);
+    return true;
 }
