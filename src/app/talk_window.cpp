@@ -20,6 +20,7 @@
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 #include "text/voice_output.h"
+#include "voice/recorder_page.h"
 #include "window/ask_user.h"
 
 #include <QCloseEvent>
@@ -128,6 +129,8 @@ void TalkWindow::cmdOpt_Click() {
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
     dialog.addPage(new PhraseOrderPage);
+    dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
+                                    m_state.phraseTexts, m_layout->scale()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
