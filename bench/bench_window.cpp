@@ -344,6 +344,7 @@ int main(int argc, char* argv[]) {
         benchPhraseList(fixture, book, quick ? 3 : 21);
         benchCandidates(fixture, phrases, quick ? 5 : 51);
         fixture.window().listPanel().setLearning(true);
+        showBoardMode(fixture.c());
         benchPhraseList(fixture, book, quick ? 3 : 21, "phrase list open, order of use");
         benchCandidates(fixture, phrases, quick ? 5 : 51,
                         "tap to candidates painted, order of use");

@@ -34,7 +34,21 @@ ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
     , m_entryModes(entryModes) {
     connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
+}
+
+void ListPanel::setLearning(bool learning) {
+    m_learning = learning;
+    if (learning)
+        loadUses();
+}
+
+// The counts are read once, when first needed: with the order of use off,
+// start-up does not pay for them.
+void ListPanel::loadUses() {
+    if (m_usesLoaded)
+        return;
     m_uses.load(usesPath());
+    m_usesLoaded = true;
 }
 
 void ListPanel::loadPhraseBook() {
@@ -59,6 +73,7 @@ void ListPanel::countUse(const QString& phrase) {
 }
 
 void ListPanel::forgetPhrase(const QString& phrase) {
+    loadUses();
     if (m_uses.remove(phrase))
         m_uses.save(usesPath());
 }

@@ -29,7 +29,7 @@ public:
 
     // Whether the candidates and the phrase list come in the order of use
     // ([Predict] Learn); while learning, every phrase chosen is counted.
-    void setLearning(bool learning) { m_learning = learning; }
+    void setLearning(bool learning);
     // A deleted phrase loses its count, learning or not.
     void forgetPhrase(const QString& phrase);
 
@@ -46,6 +46,7 @@ private:
     void chooseCandidate();
     // False when a command row ("日記", "メール") opened its list instead.
     bool chooseFromPhraseList();
+    void loadUses();
     void countUse(const QString& phrase);
     QString usesPath() const;
 
@@ -53,4 +54,5 @@ private:
     EntryModes& m_entryModes;
     PhraseUses m_uses;
     bool m_learning = false;
+    bool m_usesLoaded = false;
 };
