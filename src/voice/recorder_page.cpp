@@ -1,5 +1,6 @@
 #include "voice/recorder_page.h"
 
+#include "board/variants.h"
 #include "lists/phrase_file.h"
 #include "platform/audio_input.h"
 #include "platform/colors.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <initializer_list>
 
 namespace {
 // The page's area of the extended-options dialog, below its tabs.
@@ -84,7 +86,17 @@ RecorderPage::RecorderPage(AudioInput& input, VoicePlayer& player, const QString
 
     lblChosen = new QLabel(this);
     lblChosen->setObjectName(QStringLiteral("lblChosen"));
-    m_layout->place(lblChosen, {kLeft, 4800, kWidth, 560});
+    m_layout->place(lblChosen, {kLeft, 4800, 4000, 560});
+    for (int i = 0; i < 2; ++i) {
+        cmdForm[i] = button("", i == 0 ? "cmdForm(0)" : "cmdForm(1)",
+                            {kLeft + 4120 + i * 1320, 4740, 1200, 620});
+        m_layout->setFont(cmdForm[i], kBoardFont);
+        cmdForm[i]->hide();
+        connect(cmdForm[i], &QPushButton::clicked, this, [this, i] {
+            choose(cmdForm[i]->text(),
+                   recording_names::characterPath(m_folder, cmdForm[i]->text()));
+        });
+    }
     lblNote = new QLabel(this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     m_layout->place(lblNote, {kLeft, 5400, kWidth, 560});
@@ -114,7 +126,7 @@ RecorderPage::RecorderPage(AudioInput& input, VoicePlayer& player, const QString
     connect(grdChars, &Grid::clicked, this, [this](int r, int c) {
         const QString text = grdChars->text(r, c);
         if (!text.isEmpty())
-            choose(text, recording_names::characterPath(m_folder, text));
+            chooseCharacter(text);
     });
     connect(grdPhrases, &Grid::clicked, this, [this](int r, int) {
         const QString phrase = grdPhrases->text(r, 0);
@@ -143,6 +155,8 @@ void RecorderPage::load(const SettingsStore&) {}
 void RecorderPage::save(SettingsStore&) const {}
 
 void RecorderPage::showChars(bool chars) {
+    for (QPushButton* form : cmdForm)
+        form->hide();
     grdChars->setVisible(chars);
     cmdSet->setVisible(chars);
     grdPhrases->setVisible(!chars);
@@ -159,6 +173,18 @@ void RecorderPage::showSet(BoardSet set) {
     for (int c = 0; c <= board::kVoicedMaxC; ++c)
         grdChars->setColumnWidthTwips(c, kWidth / (board::kVoicedMaxC + 1));
     cmdSet->setText(board::caption(set));
+}
+
+void RecorderPage::chooseCharacter(const QString& text) {
+    if (m_recorder.isRecording())
+        return;
+    const board::Variants forms = board::variantsOf(text);
+    int i = 0;
+    for (const QString& form : {forms.left, forms.right}) {
+        cmdForm[i]->setText(form);
+        cmdForm[i++]->setVisible(!form.isEmpty());
+    }
+    choose(text, recording_names::characterPath(m_folder, text));
 }
 
 void RecorderPage::choose(const QString& text, const QString& path) {
@@ -234,7 +260,7 @@ void RecorderPage::updateButtons() {
     cmdKeep->setEnabled(take);
     cmdDiscard->setEnabled(take);
     cmdUndo->setEnabled(!recording && !take && chosen && take_files::hasBackup(m_path));
-    for (QWidget* w : {static_cast<QWidget*>(cmdChars), static_cast<QWidget*>(cmdPhrases),
-                       static_cast<QWidget*>(cmdSet)})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdChars, cmdPhrases, cmdSet, cmdForm[0], cmdForm[1]})
         w->setEnabled(!recording);
 }

@@ -13,8 +13,9 @@ class TwipLayout;
 class VoicePlayer;
 
 // The extended options' page "録音": the user records their own voice for a
-// board character (tapped on a board shown here) or for a phrase of the
-// phrase book. "録音" and "停止" make a take, "聞く" plays it (or, before a
+// board character (tapped on a board shown here, or one of the small and
+// voiced forms that the selection panel offers beside it) or for a phrase of
+// the phrase book. "録音" and "停止" make a take, "聞く" plays it (or, before a
 // take, the recording there is), "保存" keeps it in place of the recording,
 // "やめる" drops it, and "元に戻す" brings back the recording it replaced.
 // Kept recordings are stored at once; the page has no options to store.
@@ -34,6 +35,9 @@ public:
     Grid* grdChars;
     Grid* grdPhrases;
     QLabel* lblChosen;
+    // The forms of the chosen character, left and right as on the selection
+    // panel; hidden where it has none.
+    QPushButton* cmdForm[2];
     QLabel* lblNote;
     QProgressBar* barLevel;
     QPushButton* cmdRec;
@@ -45,6 +49,7 @@ public:
 private:
     void showChars(bool chars);
     void showSet(BoardSet set);
+    void chooseCharacter(const QString& text);
     void choose(const QString& text, const QString& path);
     void cmdRec_Click();
     void cmdPlay_Click();

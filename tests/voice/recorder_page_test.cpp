@@ -71,7 +71,12 @@ private slots:
         page->cmdSet->click();
         page->cmdSet->click();
         QCOMPARE(page->cmdSet->text(), QString("ひら"));
+        tapCell(page->grdChars, "つ"); // its forms as on the selection panel
+        QCOMPARE(page->cmdForm[0]->text() + page->cmdForm[1]->text(), QString("っづ"));
+        page->cmdForm[0]->click();
+        QCOMPARE(page->lblChosen->text(), QString("「っ」"));
         tapCell(page->grdChars, "か");
+        QVERIFY(page->cmdForm[0]->isHidden() && page->cmdForm[1]->isVisible());
         QCOMPARE(page->lblChosen->text(), QString("「か」"));
         QVERIFY(page->cmdPlay->isEnabled() && !page->cmdUndo->isEnabled());
 
