@@ -128,7 +128,7 @@ void TalkWindow::cmdOpt_Click() {
 // effect when the dialog is confirmed.
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
-    dialog.addPage(new PhraseOrderPage);
+    dialog.addPage(new PhraseOrderPage(m_layout->scale()));
     dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
                                     m_state.phraseTexts, m_layout->scale()));
     if (dialog.exec() != QDialog::Accepted)

@@ -10,7 +10,7 @@ class QCheckBox;
 class PhraseOrderPage final : public OptionsPage {
     Q_OBJECT
 public:
-    explicit PhraseOrderPage(QWidget* parent = nullptr);
+    explicit PhraseOrderPage(double scale = 1.0, QWidget* parent = nullptr);
 
     static bool learns(const SettingsStore& store);
 

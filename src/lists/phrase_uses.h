@@ -25,7 +25,6 @@ public:
     bool remove(const QString& phrase);
 
     bool isEmpty() const { return m_uses.isEmpty(); }
-    int uses(const QString& phrase) const { return int(m_uses.value(phrase).uses); }
     // Higher ranks come first; a phrase never chosen has the lowest rank.
     double rank(const QString& phrase) const;
 

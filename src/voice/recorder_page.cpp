@@ -31,6 +31,7 @@ constexpr int kPhraseRowTwips = 600;
 constexpr int kScrollBarTwips = 338;
 const FontStyle kButtonFont{FontFace::PGothic, 18, true};
 const FontStyle kBoardFont{FontFace::Gothic, 20, true};
+const FontStyle kNoteFont{FontFace::PGothic, 15.75, true};
 } // namespace
 
 RecorderPage::RecorderPage(AudioInput& input, VoicePlayer& player, const QString& folder,
@@ -86,7 +87,8 @@ RecorderPage::RecorderPage(AudioInput& input, VoicePlayer& player, const QString
 
     lblChosen = new QLabel(this);
     lblChosen->setObjectName(QStringLiteral("lblChosen"));
-    m_layout->place(lblChosen, {kLeft, 4800, 4000, 560});
+    m_layout->place(lblChosen, {kLeft, 4740, 4000, 620});
+    m_layout->setFont(lblChosen, kBoardFont);
     for (int i = 0; i < 2; ++i) {
         cmdForm[i] = button("", i == 0 ? "cmdForm(0)" : "cmdForm(1)",
                             {kLeft + 4120 + i * 1320, 4740, 1200, 620});
@@ -100,6 +102,7 @@ RecorderPage::RecorderPage(AudioInput& input, VoicePlayer& player, const QString
     lblNote = new QLabel(this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     m_layout->place(lblNote, {kLeft, 5400, kWidth, 560});
+    m_layout->setFont(lblNote, kNoteFont);
     barLevel = new QProgressBar(this);
     barLevel->setObjectName(QStringLiteral("barLevel"));
     barLevel->setRange(0, 100);
