@@ -1,5 +1,8 @@
 #include "app/talk_window.h"
 
+#include "access/scan_controller.h"
+#include "access/scan_options_page.h"
+#include "access/scan_system_timer.h"
 #include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
 #include "board/board_entry.h"
@@ -80,6 +83,7 @@ void TalkWindow::startUp() {
     setBoard();
     m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
     m_listPanel->loadPhraseBook();
+    applyScanSettings();
 }
 
 void TalkWindow::applyTextSize() {
@@ -128,12 +132,14 @@ void TalkWindow::cmdOpt_Click() {
 // effect when the dialog is confirmed.
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
+    dialog.addPage(new ScanOptionsPage);
     dialog.addPage(new PhraseOrderPage(m_layout->scale()));
     dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
                                     m_state.phraseTexts, m_layout->scale()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
+    applyScanSettings();
     m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
 }
 
@@ -143,6 +149,21 @@ void TalkWindow::syncOptions() {
     if (!m_services.store.sync())
         askUser(m_services.asker, m_state, QStringLiteral("設定を保存できませんでした。"),
                 Asker::Notice, QStringLiteral("オプション"));
+}
+
+// Switch scanning exists only while it is on, so that with it off the
+// program is unchanged; new options start it afresh.
+void TalkWindow::applyScanSettings() {
+    const ScanSettings settings = readScanSettings(m_services.store);
+    m_scan.reset();
+    if (!settings.enabled) {
+        m_scanTimer.reset();
+        return;
+    }
+    if (!m_scanTimer)
+        m_scanTimer = std::make_unique<ScanSystemTimer>();
+    m_scan = std::make_unique<ScanController>(ScanParts{this, m_c, *m_layout, *m_voice}, settings,
+                                              *m_scanTimer);
 }
 
 void TalkWindow::cmdEnd_Click() {

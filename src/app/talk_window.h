@@ -8,6 +8,8 @@
 #include <memory>
 
 class BoardEntry;
+class ScanController;
+class ScanSystemTimer;
 class EditButtons;
 class EntryModes;
 class ListPanel;
@@ -37,6 +39,9 @@ public:
     ReadAloud& readAloud() { return *m_readAloud; }
     BoardEntry& boardEntry() { return *m_boardEntry; }
     ListPanel& listPanel() { return *m_listPanel; }
+    VoiceOutput& voice() { return *m_voice; }
+    // Switch scanning, while it is on.
+    ScanController* scan() { return m_scan.get(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -51,6 +56,7 @@ private:
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
     void syncOptions();
+    void applyScanSettings();
     void cmdEnd_Click();
 
     Services& m_services;
@@ -67,4 +73,6 @@ private:
     std::unique_ptr<PhraseRegistration> m_registration;
     std::unique_ptr<ListSelection> m_listSelection;
     std::unique_ptr<BoardEntry> m_boardEntry;
+    std::unique_ptr<ScanSystemTimer> m_scanTimer;
+    std::unique_ptr<ScanController> m_scan;
 };

@@ -30,7 +30,10 @@ void ReadAloud::cmdRead_Click() {
     m_p.state.stopRead = false;
     m_p.c.cmdRead->setEnabled(false);
     m_p.c.cmdRead->setText(QStringLiteral("♪"));
-    readCharacters();
+    {
+        const SpeechActivity::Span reading(m_voice.activity());
+        readCharacters();
+    }
     finish();
 }
 

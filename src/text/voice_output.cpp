@@ -31,6 +31,7 @@ void VoiceOutput::playVoice(const QString& text, double waitSeconds, QChar occas
     if (!allows(m_state.settings.opt3, occasion))
         return;
     m_state.stopRead = false;
+    const SpeechActivity::Span speaking(m_activity);
     speak(text);
     m_pause.wait(std::max(0, int(std::lround(waitSeconds * 1000))));
     m_state.stopRead = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/speech_activity.h"
+
 #include <QChar>
 #include <QString>
 
@@ -39,9 +41,12 @@ public:
     // synthesized sentence: true when the recording was started, false when
     // the phrase has none and another voice has to speak it.
     bool speakPhraseRecording(const QString& phrase);
+    // Active during playVoice's pause; the read-aloud marks its own span.
+    SpeechActivity& activity() { return m_activity; }
 
 private:
     VoicePlayer& m_player;
     Pause& m_pause;
     SharedState& m_state;
+    SpeechActivity m_activity;
 };
