@@ -4,6 +4,8 @@
 #include "lists/kana_index.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
+#include "lists/phrase_uses.h"
+#include "lists/use_order.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/grid_model.h"
@@ -74,6 +76,41 @@ void BM_MatchingPhrases(benchmark::State& state) {
     const QString key = QStringLiteral("あり");
     for (auto _ : state)
         benchmark::DoNotOptimize(matchingPhrases(texts, key));
+}
+
+// A count for every phrase of the book, as many uses and choices apart.
+PhraseUses countEvery(const QStringList& texts) {
+    PhraseUses uses;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        for (qsizetype n = 0; n <= i % 5; ++n)
+            uses.record(texts.at(i));
+    return uses;
+}
+
+// The candidates of a tap on "あ" (one in eighty phrases) put in the order of use.
+void BM_OrderCandidatesByUse(benchmark::State& state) {
+    const QStringList texts = makeBook(int(state.range(0)));
+    const PhraseUses uses = countEvery(texts);
+    const QStringList candidates = matchingPhrases(texts, QStringLiteral("あ"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orderByUse(candidates, uses));
+    state.counters["candidates"] = double(candidates.size());
+}
+
+// The phrase list's kana rows put in the order of use after it is indexed.
+void BM_OrderPhraseListByUse(benchmark::State& state) {
+    const BookFile book(int(state.range(0)));
+    GridModel grid;
+    QStringList texts;
+    loadPhraseFile(book.path(), grid, texts);
+    const PhraseUses uses = countEvery(texts);
+    for (auto _ : state) {
+        state.PauseTiming();
+        loadPhraseFile(book.path(), grid, texts);
+        fillPhraseIndex(grid);
+        state.ResumeTiming();
+        orderPhraseListByUse(grid, uses);
+    }
 }
 
 void BM_SavePhraseFile(benchmark::State& state) {
@@ -164,6 +201,16 @@ void BM_ScaleShownPhraseList(benchmark::State& state) {
 BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPhraseIndex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OrderCandidatesByUse)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OrderPhraseListByUse)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPhraseList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillShownPhraseList)

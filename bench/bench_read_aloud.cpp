@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
 
     FakeServices fakes;
     EventLoopPause pause;
-    Services services{fakes.store,     fakes.voice,    pause,       fakes.beeper,
-                      fakes.clipboard, fakes.launcher, fakes.clock, fakes.asker};
+    Services services{fakes.store,    fakes.voice, pause,       fakes.beeper,    fakes.clipboard,
+                      fakes.launcher, fakes.clock, fakes.asker, fakes.microphone};
     TalkWindow window(services, DataLocation{QDir::tempPath(), QDir::tempPath()});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -6,6 +6,7 @@
 #include "platform/desktop_url_launcher.h"
 #include "platform/event_loop_pause.h"
 #include "platform/qsettings_store.h"
+#include "platform/qt_audio_input.h"
 #include "platform/qt_beeper.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_voice_player.h"
@@ -31,7 +32,8 @@ int main(int argc, char* argv[]) {
     DesktopUrlLauncher launcher;
     SystemClock clock;
     DialogAsker asker;
-    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
+    QtAudioInput microphone;
+    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker, microphone};
 
     TalkWindow window(services, location);
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,

@@ -1,6 +1,7 @@
 #pragma once
 
 class Asker;
+class AudioInput;
 class Beeper;
 class Clipboard;
 class Clock;
@@ -20,4 +21,5 @@ struct Services {
     UrlLauncher& launcher;
     Clock& clock;
     Asker& asker;
+    AudioInput& microphone;
 };

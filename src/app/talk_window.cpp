@@ -15,6 +15,7 @@
 #include "lists/entry_modes.h"
 #include "lists/list_panel.h"
 #include "lists/list_selection.h"
+#include "lists/phrase_order_page.h"
 #include "lists/phrase_registration.h"
 #include "platform/back_color.h"
 #include "platform/beeper.h"
@@ -27,6 +28,7 @@
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 #include "text/voice_output.h"
+#include "voice/recorder_page.h"
 #include "window/ask_user.h"
 
 #include <QCloseEvent>
@@ -91,6 +93,7 @@ void TalkWindow::startUp() {
     m_c.txtTalk->clear();
     applyTextSize();
     setBoard();
+    m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
     m_listPanel->loadPhraseBook();
     applyScanSettings();
 }
@@ -142,11 +145,15 @@ void TalkWindow::cmdOpt_Click() {
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
     dialog.addPage(new ScanOptionsPage);
+    dialog.addPage(new PhraseOrderPage(m_layout->scale()));
+    dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
+                                    m_state.phraseTexts, m_layout->scale()));
     addBackupPage(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
     applyScanSettings();
+    m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
 }
 
 void TalkWindow::addBackupPage(ExtendedOptionsDialog& dialog) {

@@ -1,6 +1,7 @@
 #include "backup/data_backup.h"
 
 #include "lists/data_files.h"
+#include "text/recording_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,9 +33,31 @@ bool replaceWithCopy(const QString& source, const QString& target) {
     return out.commit();
 }
 
+// The data files and the phrase counts.
+QStringList dataFileNames() {
+    return data_files::kAll + QStringList{data_files::kPhraseUses};
+}
+
+// The recordings of characters in a folder and those of phrases in its
+// subfolder, as names relative to the folder.
 QStringList recordingsIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*") + kRecordingSuffix}, QDir::Files,
-                                  QDir::Name);
+    const QStringList pattern{QStringLiteral("*") + kRecordingSuffix};
+    QStringList names = QDir(folder).entryList(pattern, QDir::Files, QDir::Name);
+    const QString phrases = recording_names::kPhraseFolder;
+    for (const QString& name :
+         QDir(folder + QLatin1Char('/') + phrases).entryList(pattern, QDir::Files, QDir::Name))
+        names.append(phrases + QLatin1Char('/') + name);
+    return names;
+}
+
+// A relative name with its last part turned by convert (the folder stays).
+QString withFileName(const QString& relative, QString (*convert)(const QString&)) {
+    const qsizetype slash = relative.lastIndexOf(QLatin1Char('/'));
+    return relative.left(slash + 1) + convert(relative.mid(slash + 1));
+}
+
+bool makeFolderOf(const QString& path) {
+    return QDir().mkpath(QFileInfo(path).absolutePath());
 }
 } // namespace
 
@@ -72,7 +95,7 @@ QString DataBackup::restoredName(const QString& stored) {
 
 QStringList DataBackup::dataNames() const {
     QStringList names;
-    for (const QString& name : data_files::kAll)
+    for (const QString& name : dataFileNames())
         if (QFileInfo(data_files::path(m_dataDir, name)).isFile())
             names.append(name);
     return names + recordingsIn(m_dataDir);
@@ -87,8 +110,10 @@ DataBackup::Result DataBackup::copyInto(const QString& parent, const QString& na
         folder = into.filePath(name + QStringLiteral("-%1").arg(n));
     }
     for (const QString& file : dataNames()) {
-        const QString stored = file.endsWith(kRecordingSuffix) ? storedName(file) : file;
-        if (!QFile::copy(data_files::path(m_dataDir, file), folder + QLatin1Char('/') + stored)) {
+        const QString stored =
+            file.endsWith(kRecordingSuffix) ? withFileName(file, storedName) : file;
+        const QString target = folder + QLatin1Char('/') + stored;
+        if (!makeFolderOf(target) || !QFile::copy(data_files::path(m_dataDir, file), target)) {
             // An incomplete backup is never left to be taken for a whole one.
             QDir(folder).removeRecursively();
             return {false, QString(), file};
@@ -119,14 +144,15 @@ DataBackup::Result DataBackup::restore(const QString& folder, const QDateTime& n
     if (!before.ok)
         return before;
     QStringList names;
-    for (const QString& name : data_files::kAll)
+    for (const QString& name : dataFileNames())
         if (QFileInfo(data_files::path(folder, name)).isFile())
             names.append(name);
     names += recordingsIn(folder);
     for (const QString& name : names) {
-        const QString target = name.endsWith(kRecordingSuffix) ? restoredName(name) : name;
-        if (target.contains(QLatin1Char('/')) ||
-            !replaceWithCopy(data_files::path(folder, name), data_files::path(m_dataDir, target)))
+        const QString target =
+            name.endsWith(kRecordingSuffix) ? withFileName(name, restoredName) : name;
+        const QString path = data_files::path(m_dataDir, target);
+        if (!makeFolderOf(path) || !replaceWithCopy(data_files::path(folder, name), path))
             return {false, before.folder, target};
     }
     return {true, before.folder, QString()};

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// Copies of the user's data - the four data files and the user's own
-// recordings - made into a dated folder of their own (on a USB stick, say)
+// Copies of the user's data - the four data files, the phrase counts and the
+// user's own recordings of characters and of phrases - made into a dated folder of their own (on a USB stick, say)
 // and brought back from such a folder. A backup is complete or does not
 // exist; a restore first backs up the files it replaces.
 class DataBackup {

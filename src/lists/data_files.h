@@ -14,6 +14,8 @@ inline const QString kDiary = QStringLiteral("day.txt");
 inline const QString kAddresses = QStringLiteral("addres.txt");
 inline const QString kMails = QStringLiteral("mail.txt");
 inline const QStringList kAll{kPhrases, kDiary, kAddresses, kMails};
+// How often and how recently each phrase was chosen (the order of use).
+inline const QString kPhraseUses = QStringLiteral("TalkUse.txt");
 
 inline QString path(const QString& appDir, const QString& name) {
     return appDir + QLatin1Char('/') + name;

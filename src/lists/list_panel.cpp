@@ -6,6 +6,7 @@
 #include "lists/kana_index.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
+#include "lists/use_order.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
@@ -35,10 +36,46 @@ ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
 
+void ListPanel::setLearning(bool learning) {
+    m_learning = learning;
+    if (learning)
+        loadUses();
+}
+
+// The counts are read once, when first needed: with the order of use off,
+// start-up does not pay for them.
+void ListPanel::loadUses() {
+    if (m_usesLoaded)
+        return;
+    m_uses.load(usesPath());
+    m_usesLoaded = true;
+}
+
 void ListPanel::loadPhraseBook() {
     loadPhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases), m_p.c.grdEx->cells(),
                    m_p.state.phraseTexts);
     fillPhraseIndex(m_p.c.grdEx->cells());
+    if (m_learning)
+        orderPhraseListByUse(m_p.c.grdEx->cells(), m_uses);
+}
+
+QString ListPanel::usesPath() const {
+    return data_files::path(m_p.state.appDir, data_files::kPhraseUses);
+}
+
+void ListPanel::countUse(const QString& phrase) {
+    if (!m_learning || phrase.isEmpty())
+        return;
+    m_uses.record(phrase);
+    // Counts that cannot be stored stay for this session and are stored with
+    // the next choice; the phrases themselves are not at stake.
+    m_uses.save(usesPath());
+}
+
+void ListPanel::forgetPhrase(const QString& phrase) {
+    loadUses();
+    if (m_uses.remove(phrase))
+        m_uses.save(usesPath());
 }
 
 void ListPanel::suggestPhrases(const QString& text) {
@@ -54,7 +91,9 @@ void ListPanel::showPhraseCandidates(const QString& key) {
     if (key.isEmpty())
         return;
     Grid* grdSp = m_p.c.grdSp;
-    const QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
+    QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
+    if (m_learning)
+        matches = orderByUse(matches, m_uses);
     {
         const DrawingSuspended suspended(grdSp);
         list_grids::placeOnBoard(m_p.layout, m_p.c, grdSp);
@@ -151,6 +190,9 @@ void ListPanel::cmdDec_Click() {
 
 void ListPanel::chooseCandidate() {
     m_p.state.selectedText = m_p.c.grdSp->text(m_p.state.selectedRow, 0);
+    // Row 0 is what was typed, not a phrase of the book.
+    if (m_p.state.selectedRow > 0)
+        countUse(trimSpaces(m_p.state.selectedText));
     const TextAndCaret result = ::chooseCandidate(
         m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText, m_p.state.settings.sample);
     m_p.panel.setText(result.text);
@@ -172,6 +214,7 @@ bool ListPanel::chooseFromPhraseList() {
         m_entryModes.openAddressList();
         return false;
     }
+    countUse(trimSpaces(m_p.state.selectedText));
     const TextAndCaret result =
         insertPhrase(m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText);
     m_p.panel.setText(result.text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lists/phrase_uses.h"
 #include "window/talk_parts.h"
 
 #include <QObject>
@@ -22,8 +23,15 @@ class ListPanel final : public QObject {
 public:
     ListPanel(const TalkParts& parts, EntryModes& entryModes);
 
-    // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt.
+    // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt;
+    // when learning, the rows of each kana row in the order of use.
     void loadPhraseBook();
+
+    // Whether the candidates and the phrase list come in the order of use
+    // ([Predict] Learn); while learning, every phrase chosen is counted.
+    void setLearning(bool learning);
+    // A deleted phrase loses its count, learning or not.
+    void forgetPhrase(const QString& phrase);
 
     // SuggestPhrases: after an entry at the end of the text, offers the phrases
     // that begin with its last characters in place of the board.
@@ -38,7 +46,13 @@ private:
     void chooseCandidate();
     // False when a command row ("日記", "メール") opened its list instead.
     bool chooseFromPhraseList();
+    void loadUses();
+    void countUse(const QString& phrase);
+    QString usesPath() const;
 
     const TalkParts m_p;
     EntryModes& m_entryModes;
+    PhraseUses m_uses;
+    bool m_learning = false;
+    bool m_usesLoaded = false;
 };

@@ -106,7 +106,9 @@ void PhraseRegistration::cmdSampDel_Click() {
     const DrawingSuspended suspended(grdEx);
     grdEx->setText(m_p.state.selectedRow, 1, QString());
     // A phrase that could not be deleted from the file stays in the list.
-    if (!savePhraseBook())
+    if (savePhraseBook())
+        m_lists.forgetPhrase(phrase);
+    else
         grdEx->setText(m_p.state.selectedRow, 1, m_p.state.selectedText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/pause.h"
 #include "platform/voice_player.h"
+#include "text/recording_names.h"
 #include "window/shared_state.h"
 
 #include <QFileInfo>
@@ -45,14 +46,22 @@ void VoiceOutput::speak(const QString& text) {
 }
 
 QString VoiceOutput::wavPath(const QString& text) const {
-    // A "/" would reach outside the folder or another file ("/" itself
-    // would name the hidden file ".wav").
-    if (text.contains(QLatin1Char('/')) || text.contains(QChar(0)))
-        return QString();
-    const QString name = QLatin1Char('/') + text + QStringLiteral(".wav");
-    const QString own = m_state.appDir + name;
-    if (m_state.programDir.isEmpty() || m_state.programDir == m_state.appDir ||
+    const QString own = recording_names::characterPath(m_state.appDir, text);
+    if (own.isEmpty() || m_state.programDir.isEmpty() || m_state.programDir == m_state.appDir ||
         QFileInfo::exists(own))
         return own;
-    return m_state.programDir + name;
+    return recording_names::characterPath(m_state.programDir, text);
+}
+
+QString VoiceOutput::phraseWavPath(const QString& phrase) const {
+    const QString path = recording_names::phrasePath(m_state.appDir, phrase);
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
+}
+
+bool VoiceOutput::speakPhraseRecording(const QString& phrase) {
+    const QString path = phraseWavPath(phrase);
+    if (path.isEmpty())
+        return false;
+    m_player.play(path);
+    return true;
 }

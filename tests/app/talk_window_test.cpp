@@ -8,6 +8,7 @@
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
 
 // The main window as it starts, its layout at design size and scaled, the
@@ -146,15 +147,24 @@ private slots:
     }
 
     // "詳細設定" opens the extended options over the options dialog; each
-    // dialog's own "確定" stores what it shows.
+    // dialog's own "確定" stores what it shows, and the window applies it.
     void extendedOptionsOpenFromTheOptionsDialog() {
         WindowFixture f;
+        f.writeFile("Talk.txt", {"ああああ日記ダミー消さないでね！",
+                                 "ああああ日記ダミー消さないでね！", "あめ"});
+        f.fakes.store.values.insert("OPT1", "2");
         f.open();
         answerOptions(0, [](QWidget* dialog) {
             QTimer::singleShot(0, [] {
                 QWidget* extended = QApplication::activeModalWidget();
                 QCOMPARE(extended->objectName(), QString("frmExtOPT"));
                 QCOMPARE(extended->windowTitle(), QString("詳細設定"));
+                auto* tabs = extended->findChild<QTabWidget*>("tabPages");
+                QStringList titles;
+                for (int i = 0; i < tabs->count(); ++i)
+                    titles.append(tabs->tabText(i));
+                QVERIFY(titles.contains("例文の順") && titles.contains("録音"));
+                extended->findChild<QAbstractButton*>("chkLearn")->click();
                 extended->findChild<QPushButton*>("cmdOK(1)")->click();
             });
             dialog->findChild<QPushButton*>("cmdMore")->click();
@@ -165,6 +175,11 @@ private slots:
         QVERIFY(!f.fakes.store.writes.isEmpty());
         for (const auto& write : f.fakes.store.writes)
             QVERIFY2(write.first.contains('/'), qPrintable(write.first));
+        QCOMPARE(f.fakes.store.values.value("Predict/Learn"), QString("1"));
+        f.tapBoard("あ");
+        WindowFixture::tap(f.c().grdSp, 1);
+        f.c().cmdDec->click();
+        QCOMPARE(f.readFile("TalkUse.txt"), QStringList{"1 1 あめ"});
     }
 
     // Taps by touch reach the same buttons and cells as mouse clicks, also

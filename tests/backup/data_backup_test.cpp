@@ -43,18 +43,23 @@ private slots:
         for (const char* name : {"あ.wav", "?.wav", "A.wav", "a.wav", "%.wav"})
             write(m_data, QString::fromUtf8(name), QByteArray("voice ") + name);
         write(m_data, QStringLiteral("talk"), "the program, when it lies in the data folder");
+        write(m_data, QStringLiteral("TalkUse.txt"), "counts");
+        QVERIFY(QDir(m_data).mkdir(QStringLiteral("phrases")));
+        write(m_data, QStringLiteral("phrases/Aおはよう.wav"), "phrase voice");
 
         const DataBackup backup(m_data);
         const DataBackup::Result made = backup.backUp(m_stick, m_morning);
         QVERIFY(made.ok);
         QCOMPARE(made.folder, m_stick + QStringLiteral("/Talk-2026-12-07-0930"));
         QCOMPARE(files(made.folder),
-                 (QStringList{"%25.wav", "%3F.wav", "%41.wav", "Talk.txt", "a.wav", "addres.txt",
-                              "day.txt", "mail.txt", "あ.wav"}));
+                 (QStringList{"%25.wav", "%3F.wav", "%41.wav", "Talk.txt", "TalkUse.txt", "a.wav",
+                              "addres.txt", "day.txt", "mail.txt", "あ.wav"}));
+        QCOMPARE(files(made.folder + "/phrases"), QStringList{"%41おはよう.wav"});
 
         write(m_data, QStringLiteral("Talk.txt"), "changed phrases");
         write(m_data, QStringLiteral("あ.wav"), "changed voice");
         write(m_data, QStringLiteral("い.wav"), "new voice");
+        QVERIFY(QDir(m_data + "/phrases").removeRecursively());
         QVERIFY(backup.canRestoreFrom(made.folder));
         QVERIFY(!backup.canRestoreFrom(m_data + "/../data"));
         const DataBackup::Result restored = backup.restore(made.folder, m_noon);
@@ -66,6 +71,8 @@ private slots:
         QCOMPARE(readBytes(m_data + "/A.wav"), QByteArray("voice A.wav"));
         QCOMPARE(readBytes(m_data + "/%.wav"), QByteArray("voice %.wav"));
         QCOMPARE(readBytes(m_data + "/い.wav"), QByteArray("new voice"));
+        QCOMPARE(readBytes(m_data + "/TalkUse.txt"), QByteArray("counts"));
+        QCOMPARE(readBytes(m_data + "/phrases/Aおはよう.wav"), QByteArray("phrase voice"));
         QCOMPARE(readBytes(restored.folder + "/Talk.txt"), QByteArray("changed phrases"));
 
         QVERIFY(backup.restore(restored.folder, m_noon).ok);

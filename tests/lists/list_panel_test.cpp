@@ -152,6 +152,68 @@ private slots:
                  QString("「Talk.txt」を保存できませんでした。"));
         QCOMPARE(f->text(), QString("あいう_"));
     }
+
+    // With [Predict] Learn = 1 every phrase chosen with "決定" is counted:
+    // the most used come first in the candidates and within their kana row of
+    // the phrase list, also after a restart; a deleted phrase loses its count.
+    void phrasesComeInTheOrderOfUse() {
+        const QMap<QString, QString> learning{{"OPT1", "2"}, {"Predict/Learn", "1"}};
+        open({"あめ", "あさ", "あき", "かさ", "きく"}, learning);
+        Grid* grdSp = f->c().grdSp;
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あめ", "あさ", "あき"}));
+        WindowFixture::tap(grdSp, 3);
+        f->c().cmdDec->click(); // あき
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(),
+                 QStringList({"日記", "メール", "あき", "あさ", "あめ", "かさ", "きく"}));
+        f->c().grdEx->scrollToBottom();
+        WindowFixture::tap(f->c().grdEx, 6);
+        f->c().cmdDec->click(); // きく, the later choice, before かさ in the か row
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(),
+                 QStringList({"日記", "メール", "あき", "あさ", "あめ", "きく", "かさ"}));
+        QCOMPARE(WindowFixture::column(f->c().grdEx, 0),
+                 QStringList({"あ行", "", "", "", "", "か行", ""}));
+        f->c().cmdSamp->click();
+
+        f->open(); // a restart
+        grdSp = f->c().grdSp;
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あき", "あめ", "あさ"}));
+        WindowFixture::tap(grdSp, 2);
+        f->c().cmdDec->click(); // あめ
+        f->panel().setText(QString());
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あめ", "あき", "あさ"}));
+        f->c().cmdDec->click(); // row 0, the typed text, counts for nothing
+        f->c().cmdSamp->click();
+        WindowFixture::tap(f->c().grdEx, 2);
+        f->c().cmdSampDel->click(); // あめ
+        QCOMPARE(f->readFile("TalkUse.txt"), QStringList({"1 1 あき", "1 2 きく"}));
+    }
+
+    // With the option off the order is the book's, whatever the counts file
+    // holds, and nothing is counted; a damaged counts file counts for nothing.
+    void orderOfUseOffOrDamaged() {
+        f->writeFile("TalkUse.txt", {"5 9 あさ"});
+        open({"あめ", "あさ"}, {{"OPT1", "2"}});
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(f->c().grdSp, 0), QStringList({"あ", "あめ", "あさ"}));
+        f->c().cmdDec->click();
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "あさ", "あめ"}));
+        WindowFixture::tap(f->c().grdEx, 3);
+        f->c().cmdDec->click();
+        QCOMPARE(f->readFile("TalkUse.txt"), QStringList({"5 9 あさ"}));
+
+        f->writeFile("TalkUse.txt", {"5 9 あさ", "damaged"});
+        f->fakes.store.values.insert("Predict/Learn", "1");
+        f->open();
+        f->panel().setText(QString());
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(f->c().grdSp, 0), QStringList({"あ", "あめ", "あさ"}));
+    }
 };
 
 QTEST_MAIN(ListPanelTest)

@@ -2,6 +2,7 @@
 
 #include "app/services.h"
 #include "platform/asker.h"
+#include "platform/audio_input.h"
 #include "platform/beeper.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -103,6 +104,24 @@ public:
     QList<Question> asked;
 };
 
+// A microphone that hears what the test hands it with say(); absent when
+// `present` is false, and failing to start when `starts` is false.
+class ScriptedAudioInput final : public AudioInput {
+public:
+    bool available() const override { return present; }
+    bool start() override { return listening = present && starts; }
+    void stop() override { listening = false; }
+    int sampleRate() const override { return rate; }
+    void say(const QList<qint16>& samples) {
+        if (listening)
+            emit heard(samples);
+    }
+    bool present = true;
+    bool starts = true;
+    bool listening = false;
+    int rate = 8000;
+};
+
 // One of each fake, bundled as the services the main window takes.
 struct FakeServices {
     MemorySettingsStore store;
@@ -113,5 +132,6 @@ struct FakeServices {
     RecordingLauncher launcher;
     FixedClock clock;
     ScriptedAsker asker;
-    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
+    ScriptedAudioInput microphone;
+    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker, microphone};
 };

@@ -1,7 +1,9 @@
 #include "fakes.h"
+#include "text/recording_names.h"
 #include "text/voice_output.h"
 #include "window/shared_state.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +81,45 @@ private slots:
         VoiceOutput voice(m_player, m_pause, m_state);
         QCOMPARE(voice.wavPath(QStringLiteral("あ")), data.filePath(QStringLiteral("あ.wav")));
         QCOMPARE(voice.wavPath(QStringLiteral("い")), QStringLiteral("/usr/share/talk/い.wav"));
+    }
+
+    // A phrase's recording lies in "phrases", so that even a one-character
+    // phrase never takes a character's file; any phrase text stays inside
+    // that folder under a name of its own, short enough for the file system.
+    void phraseRecordingNames() {
+        using namespace recording_names;
+        QCOMPARE(phrasePath("/d", "あ"), QString("/d/phrases/あ.wav"));
+        QCOMPARE(phraseFileName("../x/y"), QString("..%2Fx%2Fy.wav"));
+        QCOMPARE(phraseFileName("a%2Fb"), QString("a%252Fb.wav"));
+        QCOMPARE(phraseFileName("~\n\t"), QString("%7E%0A%09.wav"));
+        QCOMPARE(phraseFileName(".."), QString("...wav"));
+        QCOMPARE(phraseFileName(""), QString());
+        const QString longPhrase = QString("あ").repeated(300);
+        const QString name = phraseFileName(longPhrase);
+        QVERIFY(name.toUtf8().size() + 4 <= 255); // room for ".bak"
+        QVERIFY(name.startsWith("ああ") && name.contains('~') && !name.contains('/'));
+        QVERIFY(phraseFileName(longPhrase + "い") != name);
+        QCOMPARE(phraseFileName(longPhrase), name);
+    }
+
+    // The lookup that the speaking of a phrase asks first: the recording is
+    // played whole when it exists; otherwise nothing is played and the caller
+    // speaks the phrase by other means.
+    void phraseRecordingComesFirst() {
+        QTemporaryDir dir;
+        m_state.appDir = dir.path();
+        VoiceOutput voice(m_player, m_pause, m_state);
+        QVERIFY(voice.phraseWavPath("おはよう").isEmpty());
+        QVERIFY(!voice.speakPhraseRecording("おはよう"));
+        QVERIFY(QDir(dir.path()).mkdir("phrases"));
+        const QString path = dir.filePath("phrases/おはよう.wav");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(voice.phraseWavPath("おはよう"), path);
+        QVERIFY(voice.speakPhraseRecording("おはよう"));
+        QCOMPARE(m_player.played, QStringList{path});
+        QVERIFY(m_pause.waits.isEmpty());
     }
 };
 
