@@ -1,5 +1,9 @@
 #include "app/talk_window.h"
 
+#include "access/pointer_filter.h"
+#include "access/pointer_options_page.h"
+#include "access/pointer_settings.h"
+#include "access/qt_pointer_clock.h"
 #include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
 #include "board/board_entry.h"
@@ -77,6 +81,7 @@ void TalkWindow::startUp() {
     applyTextSize();
     setBoard();
     m_listPanel->loadPhraseBook();
+    applyPointerSettings();
 }
 
 void TalkWindow::applyTextSize() {
@@ -86,6 +91,22 @@ void TalkWindow::applyTextSize() {
 
 void TalkWindow::setBoard() {
     ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC);
+}
+
+// The dwell and touch filters stand in front of every target while one of
+// them is on. With all of them off nothing is installed, so that input goes
+// its specified way. The filter is kept once made: it may be the one that
+// selected "確定" and is still on the stack.
+void TalkWindow::applyPointerSettings() {
+    const PointerSettings settings = readPointerSettings(m_services.store);
+    if (!m_pointer) {
+        if (!settings.anyOn())
+            return;
+        m_pointerClock = std::make_unique<QtPointerClock>();
+        m_pointer = std::make_unique<PointerFilter>(*m_pointerClock);
+        m_pointer->watchBoard(m_c);
+    }
+    m_pointer->setSettings(settings);
 }
 
 // Form_Activate: the text panel has the focus whenever the window is active.
@@ -125,9 +146,11 @@ void TalkWindow::cmdOpt_Click() {
 // effect when the dialog is confirmed.
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
+    dialog.addPage(new PointerOptionsPage);
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
+    applyPointerSettings();
 }
 
 // Options that cannot be stored still apply for this session; the user is

@@ -13,6 +13,8 @@ class EntryModes;
 class ListPanel;
 class ListSelection;
 class PhraseRegistration;
+class PointerFilter;
+class QtPointerClock;
 class ReadAloud;
 class TextPanel;
 class TextPanelSize;
@@ -37,6 +39,8 @@ public:
     ReadAloud& readAloud() { return *m_readAloud; }
     BoardEntry& boardEntry() { return *m_boardEntry; }
     ListPanel& listPanel() { return *m_listPanel; }
+    // The dwell and touch filters; none while they have never been on.
+    PointerFilter* pointerFilter() { return m_pointer.get(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -47,6 +51,7 @@ private:
     void startUp();
     void applyTextSize();
     void setBoard();
+    void applyPointerSettings();
     void cmdKey_Click();
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
@@ -67,4 +72,6 @@ private:
     std::unique_ptr<PhraseRegistration> m_registration;
     std::unique_ptr<ListSelection> m_listSelection;
     std::unique_ptr<BoardEntry> m_boardEntry;
+    std::unique_ptr<QtPointerClock> m_pointerClock;
+    std::unique_ptr<PointerFilter> m_pointer;
 };

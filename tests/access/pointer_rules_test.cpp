@@ -1,0 +1,307 @@
+#include "access/dwell_rule.h"
+#include "access/pointer_settings.h"
+#include "access/touch_rule.h"
+#include "fakes.h"
+#include "manual_pointer_clock.h"
+
+#include <QTest>
+
+namespace {
+const int kA = 0, kB = 0, kC = 0;
+const PointerKey A{&kA};
+const PointerKey B{&kB};
+const PointerKey C{&kC, 2, 3};
+
+QString nameOf(const PointerKey& key) {
+    return key == A ? "A" : key == B ? "B" : key == C ? "C" : "?";
+}
+} // namespace
+
+// The timing rules of dwell and of the touch filters, on a clock moved by
+// hand.
+class PointerRulesTest : public QObject {
+    Q_OBJECT
+    ManualPointerClock clock;
+    QStringList log;
+
+    std::unique_ptr<DwellRule> dwell(const PointerSettings& settings = {}) {
+        auto rule = std::make_unique<DwellRule>(
+            clock, [this](const PointerKey& key) { log << "select " + nameOf(key); });
+        rule->setSettings(settings);
+        return rule;
+    }
+    std::unique_ptr<TouchRule> touch(const PointerSettings& settings) {
+        auto rule = std::make_unique<TouchRule>(
+            clock, TouchRule::Actions{
+                       [this](const PointerKey& key) { log << "press " + nameOf(key); },
+                       [this](const PointerKey& key) { log << "release " + nameOf(key); },
+                       [this](const PointerKey& key) { log << "select " + nameOf(key); }});
+        rule->setSettings(settings);
+        return rule;
+    }
+
+private slots:
+    void init() { log.clear(); }
+
+    void dwellSelectsOnceAfterItsTime() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(999);
+        QVERIFY(log.isEmpty());
+        QVERIFY(rule->isRunning());
+        QCOMPARE(rule->startsAt() + rule->duration(), clock.now() + 1);
+        clock.advance(1);
+        QCOMPARE(log, QStringList{"select A"});
+        // resting on, and wandering within it, selects nothing more
+        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {130, 100}, false);
+        clock.advance(5000);
+        QCOMPARE(log, QStringList{"select A"});
+        QVERIFY(!rule->isRunning());
+    }
+
+    void jitterWithinTheToleranceKeepsTheTime() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(500);
+        rule->pointerAt(A, {105, 106}, false); // 7.8 px from where the rest began
+        clock.advance(300);
+        rule->pointerAt(A, {94, 96}, false); // 7.2 px
+        clock.advance(200);
+        QCOMPARE(log, QStringList{"select A"});
+    }
+
+    void movementBeyondTheToleranceStartsAgain() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(500);
+        rule->pointerAt(A, {109, 100}, false); // 9 px
+        clock.advance(999);
+        QVERIFY(log.isEmpty());
+        clock.advance(1);
+        QCOMPARE(log, QStringList{"select A"});
+        // the tolerance is an option
+        PointerSettings wide;
+        wide.tolerance = 20;
+        rule = dwell(wide);
+        log.clear();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(500);
+        rule->pointerAt(A, {115, 110}, false);
+        clock.advance(500);
+        QCOMPARE(log, QStringList{"select A"});
+    }
+
+    void aSelectedTargetSelectsAgainOnlyAfterLeavingIt() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(1000);
+        rule->pointerAt(A, {140, 100}, false);
+        clock.advance(3000);
+        QCOMPARE(log, QStringList{"select A"});
+        rule->pointerAt(B, {200, 100}, false);
+        clock.advance(1000);
+        rule->pointerAt(A, {120, 100}, false);
+        clock.advance(1000);
+        QCOMPARE(log, QStringList({"select A", "select B", "select A"}));
+        // leaving every window leaves the target too
+        rule->pointerGone();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(1000);
+        QCOMPARE(log.size(), 4);
+    }
+
+    // The selection panel opening under the resting pointer puts another
+    // target there; it waits for the pointer to move, or a resting pointer
+    // would type on and on.
+    void aRestingPointerSelectsOnce() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(1000);
+        rule->boardChanged();
+        rule->pointerAt(B, {100, 100}, false);
+        clock.advance(5000);
+        QCOMPARE(log, QStringList{"select A"});
+        rule->pointerAt(B, {104, 104}, false);
+        clock.advance(5000);
+        QCOMPARE(log, QStringList{"select A"});
+        rule->pointerAt(B, {110, 100}, false);
+        clock.advance(1000);
+        QCOMPARE(log, QStringList({"select A", "select B"}));
+    }
+
+    void noSelectionWithinTheDeadTime() {
+        PointerSettings settings;
+        settings.deadMs = 500;
+        auto rule = dwell(settings);
+        const qint64 changed = clock.now();
+        rule->boardChanged();
+        clock.advance(100);
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(1000);
+        QVERIFY(log.isEmpty());
+        QCOMPARE(rule->startsAt(), changed + 500);
+        clock.advance(400);
+        QCOMPARE(log, QStringList{"select A"});
+        // a dwell under way when the board changes counts from the end of
+        // the dead time
+        rule->pointerAt(B, {300, 100}, false);
+        clock.advance(800);
+        rule->boardChanged();
+        clock.advance(1499);
+        QCOMPARE(log.size(), 1);
+        clock.advance(1);
+        QCOMPARE(log, QStringList({"select A", "select B"}));
+    }
+
+    void hardToUndoTargetsTakeTwiceTheTime() {
+        PointerSettings settings;
+        settings.dwellMs = 700;
+        auto rule = dwell(settings);
+        rule->pointerAt(A, {100, 100}, true);
+        clock.advance(1399);
+        QVERIFY(log.isEmpty());
+        clock.advance(1);
+        QCOMPARE(log, QStringList{"select A"});
+        rule->pointerAt(B, {300, 100}, false);
+        clock.advance(700);
+        QCOMPARE(log, QStringList({"select A", "select B"}));
+    }
+
+    // A click on the target under the pointer is its selection: the dwell
+    // does not select it a second time.
+    void aClickSpendsTheDwell() {
+        auto rule = dwell();
+        rule->pointerAt(A, {100, 100}, false);
+        clock.advance(600);
+        rule->selectedElsewhere();
+        clock.advance(3000);
+        QVERIFY(log.isEmpty());
+    }
+
+    void holdToSelectShortAndLongPress() {
+        PointerSettings settings;
+        settings.holdMs = 300;
+        auto rule = touch(settings);
+        rule->down(A);
+        QCOMPARE(rule->marked(), A);
+        QCOMPARE(rule->holdDuration(), 300);
+        clock.advance(299);
+        rule->up(A);
+        QVERIFY(log.isEmpty());
+        rule->down(A);
+        clock.advance(300);
+        QCOMPARE(log, QStringList{"press A"});
+        clock.advance(2000); // held on: the target is pressed, nothing more
+        rule->up(B);
+        QCOMPARE(log, QStringList({"press A", "release A"}));
+    }
+
+    void aHoldStartsAgainOnAnotherTarget() {
+        PointerSettings settings;
+        settings.holdMs = 300;
+        auto rule = touch(settings);
+        rule->down(A);
+        clock.advance(200);
+        rule->moveTo(B);
+        clock.advance(200);
+        QVERIFY(log.isEmpty());
+        clock.advance(100);
+        QCOMPARE(log, QStringList{"press B"});
+        rule->up(B);
+        rule->down(C);
+        rule->cancel(); // a touch taken away selects nothing
+        clock.advance(1000);
+        QCOMPARE(log, QStringList({"press B", "release B"}));
+    }
+
+    void selectOnReleaseTakesTheLastTarget() {
+        PointerSettings settings;
+        settings.onRelease = true;
+        auto rule = touch(settings);
+        rule->down(A);
+        rule->moveTo(B);
+        rule->moveTo(C);
+        QCOMPARE(rule->marked(), C);
+        QVERIFY(log.isEmpty());
+        rule->up(C);
+        QCOMPARE(log, QStringList{"select C"});
+        rule->down(A);
+        rule->up({}); // lifted beside every target
+        QCOMPARE(log, QStringList{"select C"});
+        // with hold to select, the touch must have lasted the hold time
+        settings.holdMs = 400;
+        rule->setSettings(settings);
+        rule->down(A);
+        clock.advance(399);
+        rule->up(A);
+        rule->down(A);
+        clock.advance(200);
+        rule->moveTo(B);
+        clock.advance(200);
+        rule->up(B);
+        QCOMPARE(log, QStringList({"select C", "select B"}));
+    }
+
+    void ignoreRepeatsLetsOneOfTwoQuickTapsThrough() {
+        PointerSettings settings;
+        settings.ignoreRepeatMs = 300;
+        auto rule = touch(settings);
+        rule->down(A);
+        rule->up(A);
+        clock.advance(150);
+        rule->down(A);
+        rule->up(A);
+        QCOMPARE(log, QStringList({"press A", "release A"}));
+        rule->down(B); // another target is no repeat
+        rule->up(B);
+        clock.advance(150);
+        rule->down(A); // 300 ms after the tap that went through
+        rule->up(A);
+        QCOMPARE(log, QStringList({"press A", "release A", "press B", "release B", "press A",
+                                   "release A"}));
+        // with hold to select, the repeat is measured between the holds
+        settings.holdMs = 200;
+        rule->setSettings(settings);
+        log.clear();
+        for (int i = 0; i < 2; ++i) {
+            rule->down(C);
+            clock.advance(200);
+            rule->up(C);
+        }
+        QCOMPARE(log, QStringList({"press C", "release C"}));
+    }
+
+    void settingsReadWithDefaultsAndRanges() {
+        MemorySettingsStore store;
+        const PointerSettings defaults = readPointerSettings(store);
+        QCOMPARE(defaults, PointerSettings{});
+        QVERIFY(!defaults.anyOn());
+        QCOMPARE(QList<int>({defaults.dwellMs, defaults.tolerance, defaults.deadMs}),
+                 QList<int>({1000, 8, 500}));
+
+        store.values = {{"Pointer/Dwell", "1"},       {"Pointer/DwellMs", "5000"},
+                        {"Pointer/Tolerance", "x"},   {"Pointer/DeadMs", " 300 "},
+                        {"Pointer/HoldMs", "50"},     {"Pointer/OnRelease", "1"},
+                        {"Pointer/IgnoreRepeatMs", "-4"}};
+        const PointerSettings s = readPointerSettings(store);
+        QVERIFY(s.dwell && s.onRelease && s.anyOn());
+        QCOMPARE(QList<int>({s.dwellMs, s.tolerance, s.deadMs, s.holdMs, s.ignoreRepeatMs}),
+                 QList<int>({3000, 8, 300, 100, 0}));
+
+        MemorySettingsStore written;
+        writePointerSettings(written, s);
+        QCOMPARE(readPointerSettings(written), s);
+        QCOMPARE(written.values.value("Pointer/HoldMs"), QString("100"));
+        QCOMPARE(written.writes.size(), 7);
+
+        // off lies one step below the shortest time
+        const PointerRange& hold = PointerSettings::kHoldMs;
+        QCOMPARE(QList<int>({hold.stepped(0, 1), hold.stepped(100, -1), hold.stepped(0, -1),
+                             hold.stepped(2000, 1), PointerSettings::kDwellMs.stepped(300, -1)}),
+                 QList<int>({100, 0, 0, 2000, 300}));
+    }
+};
+
+QTEST_GUILESS_MAIN(PointerRulesTest)
+#include "pointer_rules_test.moc"
