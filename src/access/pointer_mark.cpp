@@ -71,6 +71,8 @@ void PointerMark::frame() {
         m_view->raise();
         m_view->show();
     }
-    if (m_duration > 0 && progress < 1)
-        m_frames->start(qMax(kShortestFrameMs, m_duration / qMax(1, local.height())));
+    if (m_duration > 0 && progress < 1) {
+        const int line = qMax(kShortestFrameMs, m_duration / qMax(1, local.height()));
+        m_frames->start(qMin(line, int(m_start + m_duration - now)));
+    }
 }

@@ -2,13 +2,15 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <utility>
 
 namespace {
 constexpr QColor kDark(0, 0, 0);
 constexpr QColor kLight(255, 255, 255);
-// The hatch: a light veil lifts dark colours, dark bands darken light ones.
-constexpr QColor kVeil(255, 255, 255, 96);
-constexpr QColor kBand(0, 0, 0, 128);
+// The hatch: light bands show on dark colours, dark bands on light ones;
+// both let the target's text read through.
+constexpr QColor kBandDark(0, 0, 0, 150);
+constexpr QColor kBandLight(255, 255, 255, 150);
 
 int lineWidth(const QSize& size) {
     return qMax(2, qMin(size.width(), size.height()) / 24);
@@ -54,28 +56,33 @@ void PointerMarkView::paintEvent(QPaintEvent* /*event*/) {
 
 void PointerMarkView::paint(QPainter& painter, const QRect& rect, double progress) {
     const int line = lineWidth(rect.size());
+    const int filled = fillHeight(rect, progress);
+    if (filled > 0) {
+        const QRect fill(rect.left(), rect.bottom() - filled + 1, rect.width(), filled);
+        painter.save();
+        painter.setClipRect(fill);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        // Pairs of a dark and a light band slanting up to the right, with
+        // the target showing between the pairs.
+        const int h = fill.height();
+        for (int x = fill.left() - h; x < fill.right(); x += 4 * line) {
+            for (const auto& [offset, colour] : {std::pair{0, kBandDark}, std::pair{line, kBandLight}}) {
+                const int left = x + offset;
+                painter.setBrush(colour);
+                painter.drawPolygon(QPolygon({QPoint(left, fill.bottom() + 1),
+                                              QPoint(left + line, fill.bottom() + 1),
+                                              QPoint(left + line + h, fill.top()),
+                                              QPoint(left + h, fill.top())}));
+            }
+        }
+        painter.restore();
+        // The fill's edge: a dark line under a light one.
+        if (filled < rect.height()) {
+            painter.fillRect(QRect(rect.left(), fill.top(), rect.width(), line), kDark);
+            painter.fillRect(QRect(rect.left(), fill.top() - line, rect.width(), line), kLight);
+        }
+    }
     frame(painter, rect, line, kDark);
     frame(painter, rect.adjusted(line, line, -line, -line), line, kLight);
-    const int filled = fillHeight(rect, progress);
-    if (filled <= 0)
-        return;
-    const QRect fill(rect.left(), rect.bottom() - filled + 1, rect.width(), filled);
-    painter.save();
-    painter.setClipRect(fill);
-    painter.fillRect(fill, kVeil);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kBand);
-    // Bands slanting up to the right, as wide as the gaps between them.
-    const int band = 3 * line;
-    const int h = fill.height();
-    for (int x = fill.left() - h; x < fill.right(); x += 2 * band)
-        painter.drawPolygon(QPolygon({QPoint(x, fill.bottom() + 1), QPoint(x + band, fill.bottom() + 1),
-                                      QPoint(x + band + h, fill.top()), QPoint(x + h, fill.top())}));
-    painter.restore();
-    // The fill's edge: a dark line under a light one.
-    if (filled < rect.height()) {
-        painter.fillRect(QRect(rect.left(), fill.top(), rect.width(), line), kDark);
-        painter.fillRect(QRect(rect.left(), fill.top() - line, rect.width(), line), kLight);
-    }
 }

@@ -5,9 +5,9 @@
 // The progress mark, laid over its target in the target's window: a frame
 // round the target, and a hatched fill rising from its bottom edge as the
 // time runs. Every line comes in black and white side by side and the hatch
-// alternates dark and light, so the mark stands out on every back colour the
-// program uses, light or dark; the hatch is translucent so the target's text
-// still reads through it. Line widths follow the target's size, so the mark
+// in dark and light bands, so the mark stands out on every back colour the
+// program uses, light or dark; the bands are translucent, with gaps between
+// them, so the target's text still reads through. Line widths follow the target's size, so the mark
 // keeps its proportions at every scale. Mouse and touch pass through it.
 class PointerMarkView final : public QWidget {
     Q_OBJECT

@@ -82,10 +82,12 @@ void PointerOptionsPage::changeEvent(QEvent* event) {
     OptionsPage::changeEvent(event);
 }
 
-// Check boxes as tall as the value rows, with a box that a finger can see.
+// Check boxes as tall as the value rows, with a box that a finger can see;
+// styled, they take the page's font only when given it.
 void PointerOptionsPage::fitToFont() {
     const int line = fontMetrics().height();
     for (QCheckBox* box : {chkDwell, chkOnRelease}) {
+        box->setFont(font());
         box->setMinimumHeight(line * 2);
         box->setStyleSheet(QStringLiteral("QCheckBox { color: black; }"
                                           " QCheckBox::indicator { width: %1px; height: %1px; }")

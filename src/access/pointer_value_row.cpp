@@ -56,10 +56,14 @@ void PointerValueRow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-// Buttons as big as the dialog's own, in proportion to its scaled font.
+// Buttons as big as the dialog's own, in proportion to its scaled font. A
+// button coloured by a style sheet takes no font from its parent: it is
+// given the row's.
 void PointerValueRow::fitToFont() {
     const int line = fontMetrics().height();
-    for (QPushButton* button : {cmdDown, cmdUp})
+    for (QPushButton* button : {cmdDown, cmdUp}) {
+        button->setFont(font());
         button->setFixedSize(line * 5 / 2, line * 2);
+    }
     lblValue->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00.0 ドット")));
 }

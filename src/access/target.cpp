@@ -5,9 +5,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 
 namespace access {
@@ -30,11 +34,13 @@ QAbstractItemView* viewOfViewport(QWidget* widget) {
     return view && view->viewport() == widget ? view : nullptr;
 }
 
-// A cell's rectangle on its surface: an item of a grid or list, a tab of a
+// A cell's rectangle on its surface, as far as it shows: an item of a grid
+// or list (a drop-down list narrower than its items cuts them), a tab of a
 // tab bar.
 QRect cellRect(const Target& target) {
     if (auto* view = qobject_cast<QAbstractItemView*>(target.widget))
-        return view->visualRect(view->model()->index(target.row, target.col));
+        return view->visualRect(view->model()->index(target.row, target.col)) &
+               view->viewport()->rect();
     if (auto* tabs = qobject_cast<QTabBar*>(target.widget))
         return tabs->tabRect(target.row);
     return {};
@@ -44,11 +50,35 @@ bool usable(const QWidget* widget) {
     return widget->isEnabled() && widget->isVisible();
 }
 
+// Where a tap acts: the centre of a cell; the centre of a check box's or an
+// option button's box and caption, as a tap beside them does nothing; else
+// the centre of the target.
+QPoint tapPoint(const Target& target) {
+    if (target.isCell())
+        return cellRect(target).center();
+    QWidget* widget = target.widget;
+    const bool checkBox = qobject_cast<QCheckBox*>(widget);
+    if (checkBox || qobject_cast<QRadioButton*>(widget)) {
+        const auto* button = static_cast<QAbstractButton*>(widget);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.icon = button->icon();
+        option.iconSize = button->iconSize();
+        return widget->style()
+            ->subElementRect(checkBox ? QStyle::SE_CheckBoxClickRect
+                                      : QStyle::SE_RadioButtonClickRect,
+                             &option, widget)
+            .center();
+    }
+    return widget->rect().center();
+}
+
 void send(const Target& target, QEvent::Type type) {
     QWidget* on = surface(target);
     if (!on)
         return;
-    const QPoint local = target.isCell() ? cellRect(target).center() : on->rect().center();
+    const QPoint local = tapPoint(target);
     const bool down = type == QEvent::MouseButtonPress;
     QMouseEvent event(type, local, on->mapToGlobal(local), Qt::LeftButton,
                       down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, activationDevice());
