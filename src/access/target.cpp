@@ -80,7 +80,8 @@ void send(const Target& target, QEvent::Type type) {
         return;
     const QPoint local = tapPoint(target);
     const bool down = type == QEvent::MouseButtonPress;
-    QMouseEvent event(type, local, on->mapToGlobal(local), Qt::LeftButton,
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, local, on->mapToGlobal(local), button,
                       down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier, activationDevice());
     QCoreApplication::sendEvent(on, &event);
 }
@@ -176,7 +177,11 @@ QRect globalRect(const Target& target) {
     return QRect(on->mapToGlobal(local.topLeft()), local.size());
 }
 
+// The pointer comes to the target before it presses, as a finger or a mouse
+// does: a drop-down list that has just opened takes a press and release on
+// an item only from a pointer that has moved there.
 void press(const Target& target) {
+    send(target, QEvent::MouseMove);
     send(target, QEvent::MouseButtonPress);
 }
 

@@ -38,8 +38,10 @@ Target targetAt(QWidget* widget, const QPoint& localPos);
 QRect globalRect(const Target& target);
 QWidget* surface(const Target& target);
 
-// A tap on the target: a press and a release at its centre. press and
-// release alone serve a button that repeats while it is held.
+// A tap on the target: the pointer moving onto it, a press and a release at
+// its centre (on a check box or an option button, the centre of its box and
+// caption). press and release alone serve a button that repeats while it is
+// held.
 void activate(const Target& target);
 void press(const Target& target);
 void release(const Target& target);
