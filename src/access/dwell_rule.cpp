@@ -14,7 +14,7 @@ DwellRule::~DwellRule() = default;
 void DwellRule::setSettings(const PointerSettings& settings) {
     m_settings = settings;
     m_target = {};
-    m_spent = false;
+    m_spent = {};
     m_mustMove = false;
     m_deadUntil = 0;
     stop();
@@ -30,24 +30,32 @@ bool DwellRule::beyondTolerance(const QPoint& a, const QPoint& b) const {
     return squared > qint64(m_settings.tolerance) * m_settings.tolerance;
 }
 
-void DwellRule::pointerAt(const PointerKey& target, const QPoint& pos, bool hardToUndo) {
+void DwellRule::pointerAt(const PointerKey& target, const QPoint& pos, const QRect& area,
+                          bool hardToUndo) {
     m_pointer = pos;
     const bool movedOn = m_mustMove && beyondTolerance(pos, m_restPoint);
     if (movedOn)
         m_mustMove = false;
+    // Leaving the place of the selected target frees it: a target that only
+    // went out of use for a moment (the board while a tap's voice plays) is
+    // not left by that.
+    const bool leftSpent = m_spent.isValid() && !m_spentArea.contains(pos);
+    if (leftSpent)
+        m_spent = {};
     if (target != m_target) {
         m_target = target;
+        m_area = area;
         m_hardToUndo = hardToUndo;
-        m_spent = false;
         restart(pos);
-    } else if (movedOn || beyondTolerance(pos, m_anchor)) {
+    } else if (movedOn || leftSpent || beyondTolerance(pos, m_anchor)) {
+        m_area = area;
         restart(pos);
     }
 }
 
 void DwellRule::pointerGone() {
     m_target = {};
-    m_spent = false;
+    m_spent = {};
     stop();
 }
 
@@ -60,16 +68,21 @@ void DwellRule::boardChanged() {
 void DwellRule::selectedElsewhere() {
     if (!m_target.isValid())
         return;
-    m_spent = true;
+    spend();
+    stop();
+}
+
+void DwellRule::spend() {
+    m_spent = m_target;
+    m_spentArea = m_area;
     m_mustMove = true;
     m_restPoint = m_pointer;
-    stop();
 }
 
 void DwellRule::restart(const QPoint& anchor) {
     m_anchor = anchor;
     m_timer->stop();
-    m_running = m_target.isValid() && !m_spent && !m_mustMove;
+    m_running = m_target.isValid() && m_target != m_spent && !m_mustMove;
     if (m_running) {
         const qint64 now = m_clock.now();
         m_start = qMax(now, m_deadUntil);
@@ -92,9 +105,7 @@ void DwellRule::finish() {
     if (!m_running)
         return;
     m_running = false;
-    m_spent = true;
-    m_mustMove = true;
-    m_restPoint = m_pointer;
+    spend();
     const PointerKey target = m_target;
     notify();
     m_selected(target);

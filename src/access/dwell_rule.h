@@ -4,6 +4,7 @@
 #include "access/pointer_settings.h"
 
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <memory>
 
@@ -14,7 +15,7 @@ class PointerTimer;
 // - Movement within the tolerance of where the rest began keeps the time
 //   running; movement beyond it, or onto another target, starts it again.
 // - A target that was selected selects again only once the pointer has left
-//   it and come back.
+//   its place and come back.
 // - After a selection the pointer must move beyond the tolerance before any
 //   target selects: a pointer left at rest selects once, even when the board
 //   changes under it (the selection panel opening where the board was, a
@@ -32,9 +33,10 @@ public:
     // Called whenever a change may follow: a dwell starts or stops.
     void setChanged(std::function<void()> changed) { m_changed = std::move(changed); }
 
-    // The pointer is at pos (screen coordinates) over target, or over no
-    // target when target is invalid.
-    void pointerAt(const PointerKey& target, const QPoint& pos, bool hardToUndo);
+    // The pointer is at pos (screen coordinates) over target, whose place on
+    // the screen is area, or over no target when target is invalid.
+    void pointerAt(const PointerKey& target, const QPoint& pos, const QRect& area,
+                   bool hardToUndo);
     // The pointer left every window, or is pressing a button.
     void pointerGone();
     // The board under the pointer changed: the dead time begins.
@@ -51,6 +53,7 @@ public:
 
 private:
     void restart(const QPoint& anchor);
+    void spend();
     void stop();
     void finish();
     bool beyondTolerance(const QPoint& a, const QPoint& b) const;
@@ -63,10 +66,12 @@ private:
     PointerSettings m_settings;
 
     PointerKey m_target;
+    QRect m_area;
     bool m_hardToUndo = false;
-    QPoint m_anchor;        // where the current rest began
-    QPoint m_pointer;       // where the pointer is
-    bool m_spent = false;   // m_target was selected and has not been left since
+    QPoint m_anchor;  // where the current rest began
+    QPoint m_pointer; // where the pointer is
+    PointerKey m_spent; // selected, and its place not left since
+    QRect m_spentArea;
     bool m_mustMove = false; // a selection was made with the pointer at m_restPoint
     QPoint m_restPoint;
     qint64 m_deadUntil = 0;

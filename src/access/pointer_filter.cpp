@@ -199,7 +199,7 @@ void PointerFilter::dwellAt(const QPoint& global) {
     m_pointer = global;
     m_pointerKnown = true;
     m_hover = access::targetAt(global);
-    m_dwell.pointerAt(keyOf(m_hover), global, hardToUndo(m_hover));
+    m_dwell.pointerAt(keyOf(m_hover), global, access::globalRect(m_hover), hardToUndo(m_hover));
 }
 
 // The target is selected if it still lies under the pointer; a board that

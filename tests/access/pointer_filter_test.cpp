@@ -102,6 +102,24 @@ private slots:
         QCOMPARE(f->text(), QString("あいあ_"));
     }
 
+    // While a tap's voice plays the board takes no taps and has no targets;
+    // the pointer resting on the cell has not left it by that.
+    void theVoicePauseLeavesTheCellSpent() {
+        start(dwell());
+        f->fakes.pause.during = [this] {
+            QVERIFY(!f->c().grdBoard->isEnabled());
+            advance(0);
+        };
+        QTest::mouseMove(board(), cell("あ"));
+        advance(1000);
+        QCOMPARE(f->text(), QString("あ_"));
+        f->fakes.pause.during = nullptr;
+        advance(0);
+        QTest::mouseMove(board(), cell("あ") + QPoint(20, 0));
+        advance(5000);
+        QCOMPARE(f->text(), QString("あ_"));
+    }
+
     // The press colours show from the moment of selection; the button acts
     // when it is released, as under a finger.
     void hardToUndoButtonsTakeTwiceTheTimeAndShowTheirPress() {

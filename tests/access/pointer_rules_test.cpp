@@ -12,6 +12,11 @@ const PointerKey A{&kA};
 const PointerKey B{&kB};
 const PointerKey C{&kC, 2, 3};
 
+// Where each target lies on the screen: A left of x 150, B right of it.
+QRect areaOf(const PointerKey& key) {
+    return key == A ? QRect(50, 50, 100, 100) : key == B ? QRect(150, 50, 200, 100) : QRect();
+}
+
 QString nameOf(const PointerKey& key) {
     return key == A ? "A" : key == B ? "B" : key == C ? "C" : "?";
 }
@@ -45,7 +50,7 @@ private slots:
 
     void dwellSelectsOnceAfterItsTime() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(999);
         QVERIFY(log.isEmpty());
         QVERIFY(rule->isRunning());
@@ -53,8 +58,8 @@ private slots:
         clock.advance(1);
         QCOMPARE(log, QStringList{"select A"});
         // resting on, and wandering within it, selects nothing more
-        rule->pointerAt(A, {100, 100}, false);
-        rule->pointerAt(A, {130, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
+        rule->pointerAt(A, {130, 100}, areaOf(A), false);
         clock.advance(5000);
         QCOMPARE(log, QStringList{"select A"});
         QVERIFY(!rule->isRunning());
@@ -62,20 +67,20 @@ private slots:
 
     void jitterWithinTheToleranceKeepsTheTime() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(500);
-        rule->pointerAt(A, {105, 106}, false); // 7.8 px from where the rest began
+        rule->pointerAt(A, {105, 106}, areaOf(A), false); // 7.8 px from where the rest began
         clock.advance(300);
-        rule->pointerAt(A, {94, 96}, false); // 7.2 px
+        rule->pointerAt(A, {94, 96}, areaOf(A), false); // 7.2 px
         clock.advance(200);
         QCOMPARE(log, QStringList{"select A"});
     }
 
     void movementBeyondTheToleranceStartsAgain() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(500);
-        rule->pointerAt(A, {109, 100}, false); // 9 px
+        rule->pointerAt(A, {109, 100}, areaOf(A), false); // 9 px
         clock.advance(999);
         QVERIFY(log.isEmpty());
         clock.advance(1);
@@ -85,30 +90,40 @@ private slots:
         wide.tolerance = 20;
         rule = dwell(wide);
         log.clear();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(500);
-        rule->pointerAt(A, {115, 110}, false);
+        rule->pointerAt(A, {115, 110}, areaOf(A), false);
         clock.advance(500);
         QCOMPARE(log, QStringList{"select A"});
     }
 
     void aSelectedTargetSelectsAgainOnlyAfterLeavingIt() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(1000);
-        rule->pointerAt(A, {140, 100}, false);
+        rule->pointerAt(A, {140, 100}, areaOf(A), false);
         clock.advance(3000);
         QCOMPARE(log, QStringList{"select A"});
-        rule->pointerAt(B, {200, 100}, false);
+        rule->pointerAt(B, {200, 100}, areaOf(B), false);
         clock.advance(1000);
-        rule->pointerAt(A, {120, 100}, false);
+        rule->pointerAt(A, {120, 100}, areaOf(A), false);
         clock.advance(1000);
         QCOMPARE(log, QStringList({"select A", "select B", "select A"}));
         // leaving every window leaves the target too
         rule->pointerGone();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(1000);
         QCOMPARE(log.size(), 4);
+        // a target out of use for a moment (the board while a tap's voice
+        // plays) is not left; the empty place beside it is
+        rule->pointerAt({}, {100, 100}, {}, false);
+        rule->pointerAt(A, {120, 100}, areaOf(A), false);
+        clock.advance(3000);
+        QCOMPARE(log.size(), 4);
+        rule->pointerAt({}, {20, 20}, {}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
+        clock.advance(1000);
+        QCOMPARE(log.size(), 5);
     }
 
     // The selection panel opening under the resting pointer puts another
@@ -116,16 +131,16 @@ private slots:
     // would type on and on.
     void aRestingPointerSelectsOnce() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(1000);
         rule->boardChanged();
-        rule->pointerAt(B, {100, 100}, false);
+        rule->pointerAt(B, {100, 100}, areaOf(B), false);
         clock.advance(5000);
         QCOMPARE(log, QStringList{"select A"});
-        rule->pointerAt(B, {104, 104}, false);
+        rule->pointerAt(B, {104, 104}, areaOf(B), false);
         clock.advance(5000);
         QCOMPARE(log, QStringList{"select A"});
-        rule->pointerAt(B, {110, 100}, false);
+        rule->pointerAt(B, {110, 100}, areaOf(B), false);
         clock.advance(1000);
         QCOMPARE(log, QStringList({"select A", "select B"}));
     }
@@ -137,7 +152,7 @@ private slots:
         const qint64 changed = clock.now();
         rule->boardChanged();
         clock.advance(100);
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(1000);
         QVERIFY(log.isEmpty());
         QCOMPARE(rule->startsAt(), changed + 500);
@@ -145,7 +160,7 @@ private slots:
         QCOMPARE(log, QStringList{"select A"});
         // a dwell under way when the board changes counts from the end of
         // the dead time
-        rule->pointerAt(B, {300, 100}, false);
+        rule->pointerAt(B, {300, 100}, areaOf(B), false);
         clock.advance(800);
         rule->boardChanged();
         clock.advance(1499);
@@ -158,12 +173,12 @@ private slots:
         PointerSettings settings;
         settings.dwellMs = 700;
         auto rule = dwell(settings);
-        rule->pointerAt(A, {100, 100}, true);
+        rule->pointerAt(A, {100, 100}, areaOf(A), true);
         clock.advance(1399);
         QVERIFY(log.isEmpty());
         clock.advance(1);
         QCOMPARE(log, QStringList{"select A"});
-        rule->pointerAt(B, {300, 100}, false);
+        rule->pointerAt(B, {300, 100}, areaOf(B), false);
         clock.advance(700);
         QCOMPARE(log, QStringList({"select A", "select B"}));
     }
@@ -172,7 +187,7 @@ private slots:
     // does not select it a second time.
     void aClickSpendsTheDwell() {
         auto rule = dwell();
-        rule->pointerAt(A, {100, 100}, false);
+        rule->pointerAt(A, {100, 100}, areaOf(A), false);
         clock.advance(600);
         rule->selectedElsewhere();
         clock.advance(3000);
