@@ -19,6 +19,7 @@
 // (xvfb-run with QT_QPA_PLATFORM=xcb for a real X server).
 #include "access/pointer_filter.h"
 #include "access/target.h"
+#include "bench_stats.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -89,8 +90,8 @@ RestFigures rest(bool dwell, int seconds) {
     runFor(seconds * 1000 - 1100);
     const qint64 cpu2 = processCpuUs();
     const qint64 wall2 = wall.nsecsElapsed() / 1000;
-    return {{cpu1 - cpu0, wall1}, {cpu2 - cpu1, wall2 - wall1}, {cpu2 - cpu0, wall2},
-            fixture.text()};
+    return {
+        {cpu1 - cpu0, wall1}, {cpu2 - cpu1, wall2 - wall1}, {cpu2 - cpu0, wall2}, fixture.text()};
 }
 
 // Notes when a move of the pointer reaches a window, just before the pointer
@@ -136,18 +137,6 @@ protected:
 private:
     const QElapsedTimer& m_clock;
 };
-
-struct Stats {
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Stats stats(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    const size_t n = ms.size();
-    return {n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2, ms.front(), ms.back()};
-}
 
 void dwellDelays(int dwells) {
     constexpr int kDwellMs = 300;
@@ -211,9 +200,8 @@ void printRest(const char* what, const RestFigures& f, int seconds) {
                 "    whole:            %6.3f %% of a core (%lld ms processor time)\n"
                 "    first 1.1 s:      %6.3f %%\n"
                 "    after it:         %6.3f %%\n",
-                seconds, what, qPrintable(QGuiApplication::platformName()),
-                qPrintable(f.text), f.whole.percent(), f.whole.cpuUs / 1000,
-                f.firstDwell.percent(), f.after.percent());
+                seconds, what, qPrintable(QGuiApplication::platformName()), qPrintable(f.text),
+                f.whole.percent(), f.whole.cpuUs / 1000, f.firstDwell.percent(), f.after.percent());
     std::fflush(stdout);
 }
 

@@ -35,8 +35,7 @@ public:
 
     // The pointer is at pos (screen coordinates) over target, whose place on
     // the screen is area, or over no target when target is invalid.
-    void pointerAt(const PointerKey& target, const QPoint& pos, const QRect& area,
-                   bool hardToUndo);
+    void pointerAt(const PointerKey& target, const QPoint& pos, const QRect& area, bool hardToUndo);
     // The pointer left every window, or is pressing a button.
     void pointerGone();
     // The board under the pointer changed: the dead time begins.
@@ -68,8 +67,8 @@ private:
     PointerKey m_target;
     QRect m_area;
     bool m_hardToUndo = false;
-    QPoint m_anchor;  // where the current rest began
-    QPoint m_pointer; // where the pointer is
+    QPoint m_anchor;    // where the current rest began
+    QPoint m_pointer;   // where the pointer is
     PointerKey m_spent; // selected, and its place not left since
     QRect m_spentArea;
     bool m_mustMove = false; // a selection was made with the pointer at m_restPoint

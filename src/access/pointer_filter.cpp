@@ -84,8 +84,7 @@ bool PointerFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
-        return watched->isWindowType() &&
-               touchEvent(static_cast<const QTouchEvent*>(event));
+        return watched->isWindowType() && touchEvent(static_cast<const QTouchEvent*>(event));
     case QEvent::Leave:
         if (watched->isWindowType())
             windowLeft(static_cast<QWindow*>(watched));

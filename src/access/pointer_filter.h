@@ -93,7 +93,7 @@ private:
     access::Target m_hover; // the target under it
 
     Gesture m_gesture = Gesture::None;
-    access::Target m_gestureAt;     // under the finger or the pressed mouse
-    access::Target m_pressed;       // the target of a press let through
+    access::Target m_gestureAt;      // under the finger or the pressed mouse
+    access::Target m_pressed;        // the target of a press let through
     access::Target m_pendingRelease; // a selected button showing its press
 };

@@ -67,13 +67,13 @@ void PointerMarkView::paint(QPainter& painter, const QRect& rect, double progres
         // the target showing between the pairs.
         const int h = fill.height();
         for (int x = fill.left() - h; x < fill.right(); x += 4 * line) {
-            for (const auto& [offset, colour] : {std::pair{0, kBandDark}, std::pair{line, kBandLight}}) {
+            for (const auto& [offset, colour] :
+                 {std::pair{0, kBandDark}, std::pair{line, kBandLight}}) {
                 const int left = x + offset;
                 painter.setBrush(colour);
-                painter.drawPolygon(QPolygon({QPoint(left, fill.bottom() + 1),
-                                              QPoint(left + line, fill.bottom() + 1),
-                                              QPoint(left + line + h, fill.top()),
-                                              QPoint(left + h, fill.top())}));
+                painter.drawPolygon(QPolygon(
+                    {QPoint(left, fill.bottom() + 1), QPoint(left + line, fill.bottom() + 1),
+                     QPoint(left + line + h, fill.top()), QPoint(left + h, fill.top())}));
             }
         }
         painter.restore();

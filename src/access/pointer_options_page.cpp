@@ -30,8 +30,9 @@ PointerOptionsPage::PointerOptionsPage(QWidget* parent)
                                      PointerSettings::kDwellMs, seconds, this);
     rowTolerance = new PointerValueRow(QStringLiteral("Tolerance"), QStringLiteral("ゆれてよい幅"),
                                        PointerSettings::kTolerance, pixels, this);
-    rowDeadMs = new PointerValueRow(QStringLiteral("DeadMs"), QStringLiteral("画面が変わった後の休み"),
-                                    PointerSettings::kDeadMs, seconds, this);
+    rowDeadMs =
+        new PointerValueRow(QStringLiteral("DeadMs"), QStringLiteral("画面が変わった後の休み"),
+                            PointerSettings::kDeadMs, seconds, this);
     rowHoldMs = new PointerValueRow(QStringLiteral("HoldMs"), QStringLiteral("押し続けて選ぶ"),
                                     PointerSettings::kHoldMs, secondsOrOff, this);
     chkOnRelease = new QCheckBox(QStringLiteral("指を離したところで選ぶ"), this);
@@ -41,9 +42,9 @@ PointerOptionsPage::PointerOptionsPage(QWidget* parent)
                             PointerSettings::kIgnoreRepeatMs, secondsOrOff, this);
 
     auto* rows = new QVBoxLayout(this);
-    for (QWidget* row : std::initializer_list<QWidget*>{chkDwell, rowDwellMs, rowTolerance,
-                                                        rowDeadMs, rowHoldMs, chkOnRelease,
-                                                        rowIgnoreRepeatMs})
+    for (QWidget* row :
+         std::initializer_list<QWidget*>{chkDwell, rowDwellMs, rowTolerance, rowDeadMs, rowHoldMs,
+                                         chkOnRelease, rowIgnoreRepeatMs})
         rows->addWidget(row);
     rows->addStretch();
     fitToFont();

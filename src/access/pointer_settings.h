@@ -21,13 +21,13 @@ struct PointerRange {
 
 // The dwell and touch filters of group [Pointer], all off by default.
 struct PointerSettings {
-    bool dwell = false;      // "Dwell": resting on a target selects it
-    int dwellMs = 1000;      // "DwellMs": the rest that selects
-    int tolerance = 8;       // "Tolerance": logical pixels the pointer may wander
-    int deadMs = 500;        // "DeadMs": no dwell selection after the board changes
-    int holdMs = 0;          // "HoldMs": a press counts once held this long; 0 off
-    bool onRelease = false;  // "OnRelease": the target under the lifted finger is selected
-    int ignoreRepeatMs = 0;  // "IgnoreRepeatMs": a repeat of the same target within this is ignored; 0 off
+    bool dwell = false;     // "Dwell": resting on a target selects it
+    int dwellMs = 1000;     // "DwellMs": the rest that selects
+    int tolerance = 8;      // "Tolerance": logical pixels the pointer may wander
+    int deadMs = 500;       // "DeadMs": no dwell selection after the board changes
+    int holdMs = 0;         // "HoldMs": a press counts once held this long; 0 off
+    bool onRelease = false; // "OnRelease": the target under the lifted finger is selected
+    int ignoreRepeatMs = 0; // "IgnoreRepeatMs": a repeat within this is ignored; 0 off
 
     static constexpr PointerRange kDwellMs{300, 3000, 100, false};
     static constexpr PointerRange kTolerance{0, 80, 4, false};

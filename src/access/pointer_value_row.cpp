@@ -30,7 +30,8 @@ PointerValueRow::PointerValueRow(const QString& name, const QString& caption,
         button->setAutoDefault(false);
         setBackColor(button, bgrColor(kButtonColor));
     }
-    connect(cmdDown, &QPushButton::clicked, this, [this] { setValue(m_range.stepped(m_value, -1)); });
+    connect(cmdDown, &QPushButton::clicked, this,
+            [this] { setValue(m_range.stepped(m_value, -1)); });
     connect(cmdUp, &QPushButton::clicked, this, [this] { setValue(m_range.stepped(m_value, 1)); });
 
     auto* row = new QHBoxLayout(this);

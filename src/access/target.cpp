@@ -122,7 +122,8 @@ bool reachable(const QWidget* widget) {
     if (const QWidget* popup = QApplication::activePopupWidget())
         return window == popup;
     const QWidget* modal = QApplication::activeModalWidget();
-    for (const QWidget* w = window; modal && w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+    for (const QWidget* w = window; modal && w;
+         w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
         if (w == modal)
             return true;
     return !modal;
@@ -139,10 +140,10 @@ QWidget* widgetAt(const QPoint& globalPos) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || !window->geometry().contains(globalPos))
             continue;
-        const int rank = window->windowType() == Qt::Popup                        ? 3
+        const int rank = window->windowType() == Qt::Popup                          ? 3
                          : window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) ? 2
-                         : window->isModal()                                      ? 1
-                                                                                  : 0;
+                         : window->isModal()                                        ? 1
+                                                                                    : 0;
         if (rank > foundRank) {
             found = window;
             foundRank = rank;

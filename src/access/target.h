@@ -8,9 +8,9 @@ class QEvent;
 
 // What a user can select on any window of the program: a button, a cell of a
 // grid (the board, the selection panel, a list), a label that acts on a tap,
-// and in the dialogs a drop-down list, its items, and the tabs of a page. Every way of selecting (touch and mouse, switch scanning, dwell,
-// assistive technology) ends in the same press and release that a tap makes,
-// so each target behaves alike whichever way it is selected.
+// and in the dialogs a drop-down list, its items, and the tabs of a page. Every way of selecting
+// (touch and mouse, switch scanning, dwell, assistive technology) ends in the same press and
+// release that a tap makes, so each target behaves alike whichever way it is selected.
 namespace access {
 
 struct Target {

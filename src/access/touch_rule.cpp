@@ -28,23 +28,18 @@ void TouchRule::down(const PointerKey& target) {
     const qint64 now = m_clock.now();
     m_downAt = now;
     m_holdStart = now;
-    m_marked = {};
     if (m_settings.onRelease) {
         m_phase = Phase::Sliding;
         m_marked = target;
+        notify();
     } else if (m_settings.holdMs > 0) {
         m_phase = Phase::Holding;
         m_marked = target;
         m_timer->start(m_settings.holdMs);
-    } else if (m_repeats.accepts(target, now)) {
-        m_phase = Phase::Pressed;
-        m_pressed = target;
+        notify();
     } else {
-        m_phase = Phase::Ignored;
+        pressUnlessRepeat(target);
     }
-    notify();
-    if (m_phase == Phase::Pressed)
-        m_actions.press(target);
 }
 
 // Holding, the finger that slips onto another target holds that one from
@@ -84,19 +79,23 @@ void TouchRule::cancel() {
 }
 
 void TouchRule::holdMet() {
-    if (m_phase != Phase::Holding || !m_marked.isValid())
-        return;
-    const PointerKey target = m_marked;
+    if (m_phase == Phase::Holding && m_marked.isValid())
+        pressUnlessRepeat(m_marked);
+}
+
+// The press passes on unless it repeats the last one too soon; the press is
+// the last step, as it may open a dialog that feeds this rule again.
+void TouchRule::pressUnlessRepeat(PointerKey pressed) {
     m_marked = {};
-    if (m_repeats.accepts(target, m_clock.now())) {
+    if (m_repeats.accepts(pressed, m_clock.now())) {
         m_phase = Phase::Pressed;
-        m_pressed = target;
+        m_pressed = pressed;
     } else {
         m_phase = Phase::Ignored;
     }
     notify();
     if (m_phase == Phase::Pressed)
-        m_actions.press(target);
+        m_actions.press(pressed);
 }
 
 void TouchRule::notify() {

@@ -54,6 +54,7 @@ private:
     enum class Phase { Idle, Holding, Pressed, Sliding, Ignored };
 
     void holdMet();
+    void pressUnlessRepeat(PointerKey pressed); // a copy: it may be m_marked
     void notify();
 
     PointerClock& m_clock;

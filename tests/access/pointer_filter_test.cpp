@@ -79,8 +79,9 @@ private slots:
         advance(500);
         const PointerMarkView* view = filter->mark().view();
         QVERIFY(view && view->isVisible());
-        QCOMPARE(view->geometry(), QRect(board()->mapTo(&f->window(), f->c().grdBoard->cellRect(0, 9).topLeft()),
-                                         f->c().grdBoard->cellRect(0, 9).size()));
+        QCOMPARE(view->geometry(),
+                 QRect(board()->mapTo(&f->window(), f->c().grdBoard->cellRect(0, 9).topLeft()),
+                       f->c().grdBoard->cellRect(0, 9).size()));
         QVERIFY(view->progress() > 0.45 && view->progress() <= 0.5);
         advance(499);
         QCOMPARE(f->text(), QString());

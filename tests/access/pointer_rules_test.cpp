@@ -37,10 +37,10 @@ class PointerRulesTest : public QObject {
     }
     std::unique_ptr<TouchRule> touch(const PointerSettings& settings) {
         auto rule = std::make_unique<TouchRule>(
-            clock, TouchRule::Actions{
-                       [this](const PointerKey& key) { log << "press " + nameOf(key); },
-                       [this](const PointerKey& key) { log << "release " + nameOf(key); },
-                       [this](const PointerKey& key) { log << "select " + nameOf(key); }});
+            clock,
+            TouchRule::Actions{[this](const PointerKey& key) { log << "press " + nameOf(key); },
+                               [this](const PointerKey& key) { log << "release " + nameOf(key); },
+                               [this](const PointerKey& key) { log << "select " + nameOf(key); }});
         rule->setSettings(settings);
         return rule;
     }
@@ -295,9 +295,9 @@ private slots:
         QCOMPARE(QList<int>({defaults.dwellMs, defaults.tolerance, defaults.deadMs}),
                  QList<int>({1000, 8, 500}));
 
-        store.values = {{"Pointer/Dwell", "1"},       {"Pointer/DwellMs", "5000"},
-                        {"Pointer/Tolerance", "x"},   {"Pointer/DeadMs", " 300 "},
-                        {"Pointer/HoldMs", "50"},     {"Pointer/OnRelease", "1"},
+        store.values = {{"Pointer/Dwell", "1"},          {"Pointer/DwellMs", "5000"},
+                        {"Pointer/Tolerance", "x"},      {"Pointer/DeadMs", " 300 "},
+                        {"Pointer/HoldMs", "50"},        {"Pointer/OnRelease", "1"},
                         {"Pointer/IgnoreRepeatMs", "-4"}};
         const PointerSettings s = readPointerSettings(store);
         QVERIFY(s.dwell && s.onRelease && s.anyOn());

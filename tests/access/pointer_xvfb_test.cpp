@@ -13,8 +13,8 @@ class PointerXvfbTest : public QObject {
 
     static void pointerTo(const QPoint& global) {
         QProcess xdotool;
-        xdotool.start("xdotool", {"mousemove", QString::number(global.x()),
-                                  QString::number(global.y())});
+        xdotool.start("xdotool",
+                      {"mousemove", QString::number(global.x()), QString::number(global.y())});
         const bool done = xdotool.waitForFinished(10000);
         QVERIFY2(done && xdotool.exitCode() == 0,
                  qPrintable("xdotool: " + xdotool.errorString() + xdotool.readAllStandardError()));
@@ -28,10 +28,8 @@ private slots:
 
     void dwellOnThreeCellsEntersThem() {
         WindowFixture f;
-        f.fakes.store.values = {{"OPT1", "2"},
-                                {"Samp", "0"},
-                                {"Pointer/Dwell", "1"},
-                                {"Pointer/DwellMs", "300"}};
+        f.fakes.store.values = {
+            {"OPT1", "2"}, {"Samp", "0"}, {"Pointer/Dwell", "1"}, {"Pointer/DwellMs", "300"}};
         pointerTo({1270, 1010}); // off the window that is about to show
         TalkWindow& window = f.open();
         QVERIFY(window.pointerFilter() && window.pointerFilter()->isInstalled());
