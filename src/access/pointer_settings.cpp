@@ -54,14 +54,16 @@ PointerSettings readPointerSettings(const SettingsStore& store) {
 }
 
 void writePointerSettings(SettingsStore& store, const PointerSettings& s) {
-    const auto write = [&store](const QString& key, int value) {
-        store.setValue(key, QString::number(value));
+    const PointerSettings stored = readPointerSettings(store);
+    const auto write = [&store](const QString& key, int value, int before) {
+        if (value != before)
+            store.setValue(key, QString::number(value));
     };
-    write(kDwell, s.dwell ? 1 : 0);
-    write(kDwellMs, s.dwellMs);
-    write(kTolerance, s.tolerance);
-    write(kDeadMs, s.deadMs);
-    write(kHoldMs, s.holdMs);
-    write(kOnRelease, s.onRelease ? 1 : 0);
-    write(kIgnoreRepeatMs, s.ignoreRepeatMs);
+    write(kDwell, s.dwell, stored.dwell);
+    write(kDwellMs, s.dwellMs, stored.dwellMs);
+    write(kTolerance, s.tolerance, stored.tolerance);
+    write(kDeadMs, s.deadMs, stored.deadMs);
+    write(kHoldMs, s.holdMs, stored.holdMs);
+    write(kOnRelease, s.onRelease, stored.onRelease);
+    write(kIgnoreRepeatMs, s.ignoreRepeatMs, stored.ignoreRepeatMs);
 }

@@ -49,5 +49,7 @@ struct PointerSettings {
 // default; a number beyond its range is read as the nearest value in range
 // (a hand-edited "DwellMs=5000" gives the slowest dwell, not the default).
 PointerSettings readPointerSettings(const SettingsStore& store);
-// Writes every key of [Pointer].
+// Writes the keys of [Pointer] whose values differ from what the store
+// reads: options looked at and confirmed unchanged leave the file as it was,
+// without a [Pointer] group where it had none.
 void writePointerSettings(SettingsStore& store, const PointerSettings& settings);
