@@ -3,6 +3,7 @@
 #include "access/pointer_clock.h"
 #include "platform/grid.h"
 #include "platform/hard_to_undo.h"
+#include "text/edit_buttons.h"
 #include "window/talk_controls.h"
 
 #include <QApplication>
@@ -11,6 +12,10 @@
 #include <QTouchEvent>
 #include <QWindow>
 #include <algorithm>
+
+// A dwell on a caret button is one press and release: one step, released
+// before the button starts to repeat.
+static_assert(PointerFilter::kPressShowMs < EditButtons::kRepeatMilliseconds);
 
 namespace {
 PointerKey keyOf(const access::Target& target) {
@@ -54,9 +59,8 @@ void PointerFilter::setSettings(const PointerSettings& settings) {
 }
 
 void PointerFilter::watchBoard(const TalkControls& c) {
-    for (QWidget* widget : {static_cast<QWidget*>(c.fraSet), static_cast<QWidget*>(c.grdSp),
-                            static_cast<QWidget*>(c.grdEx), static_cast<QWidget*>(c.grdDay),
-                            static_cast<QWidget*>(c.grdAD), static_cast<QWidget*>(c.grdMail)})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{c.fraSet, c.grdSp, c.grdEx, c.grdDay, c.grdAD, c.grdMail})
         m_board.emplace_back(widget);
 }
 
