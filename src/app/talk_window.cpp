@@ -94,9 +94,9 @@ void TalkWindow::setBoard() {
 }
 
 // The dwell and touch filters stand in front of every target while one of
-// them is on. With all of them off nothing is installed, so that input goes
-// its specified way. The filter is kept once made: it may be the one that
-// selected "確定" and is still on the stack.
+// them is on. With all of them off nothing is installed, and every tap
+// reaches its target untouched. The filter is kept once made: it may be the
+// one that selected "確定" and is still on the stack.
 void TalkWindow::applyPointerSettings() {
     const PointerSettings settings = readPointerSettings(m_services.store);
     if (!m_pointer) {
