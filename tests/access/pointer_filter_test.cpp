@@ -4,7 +4,6 @@
 
 #include "access/pointer_filter.h"
 #include "access/pointer_mark_view.h"
-#include "board/board_entry.h"
 #include "manual_pointer_clock.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
