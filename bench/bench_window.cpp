@@ -20,6 +20,7 @@
 // of use, with a count for every phrase of the book. Options: "--quick" for a few runs only,
 // "--phrases N" for one book size only (for profiling).
 #include "app/talk_window.h"
+#include "bench_stats.h"
 #include "lists/board_mode.h"
 #include "lists/list_panel.h"
 #include "lists/phrase_file.h"
@@ -130,19 +131,6 @@ struct Sample {
     double wall = 0;
     double cpu = 0;
 };
-
-struct Stats {
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Stats stats(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    const size_t n = ms.size();
-    const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
-    return {median, ms.front(), ms.back()};
-}
 
 void report(const char* what, int phrases, const std::vector<Sample>& samples,
             const char* note = "") {

@@ -1,6 +1,10 @@
 #include "app/talk_window.h"
 
 #include "access/accessibility.h"
+#include "access/pointer_filter.h"
+#include "access/pointer_options_page.h"
+#include "access/pointer_settings.h"
+#include "access/qt_pointer_clock.h"
 #include "access/scan_controller.h"
 #include "access/scan_options_page.h"
 #include "access/scan_system_timer.h"
@@ -96,6 +100,7 @@ void TalkWindow::startUp() {
     m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
     m_listPanel->loadPhraseBook();
     applyScanSettings();
+    applyPointerSettings();
 }
 
 void TalkWindow::applyTextSize() {
@@ -105,6 +110,22 @@ void TalkWindow::applyTextSize() {
 
 void TalkWindow::setBoard() {
     ::setBoard(*m_c.grdBoard, *m_c.cmdKey, m_state.settings.gMaxC);
+}
+
+// The dwell and touch filters stand in front of every target while one of
+// them is on. With all of them off nothing is installed, and every tap
+// reaches its target untouched. The filter is kept once made: it may be the
+// one that selected "確定" and is still on the stack.
+void TalkWindow::applyPointerSettings() {
+    const PointerSettings settings = readPointerSettings(m_services.store);
+    if (!m_pointer) {
+        if (!settings.anyOn())
+            return;
+        m_pointerClock = std::make_unique<QtPointerClock>();
+        m_pointer = std::make_unique<PointerFilter>(*m_pointerClock);
+        m_pointer->watchBoard(m_c);
+    }
+    m_pointer->setSettings(settings);
 }
 
 // Form_Activate: the text panel has the focus whenever the window is active.
@@ -145,6 +166,7 @@ void TalkWindow::cmdOpt_Click() {
 void TalkWindow::openExtendedOptions(QWidget* parent) {
     ExtendedOptionsDialog dialog(m_services.store, m_layout->scale(), parent);
     dialog.addPage(new ScanOptionsPage);
+    dialog.addPage(new PointerOptionsPage);
     dialog.addPage(new PhraseOrderPage(m_layout->scale()));
     dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
                                     m_state.phraseTexts, m_layout->scale()));
@@ -153,6 +175,7 @@ void TalkWindow::openExtendedOptions(QWidget* parent) {
         return;
     syncOptions();
     applyScanSettings();
+    applyPointerSettings();
     m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
 }
 

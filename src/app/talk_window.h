@@ -17,6 +17,8 @@ class EntryModes;
 class ListPanel;
 class ListSelection;
 class PhraseRegistration;
+class PointerFilter;
+class QtPointerClock;
 class ReadAloud;
 class TextPanel;
 class TextPanelSize;
@@ -44,6 +46,8 @@ public:
     VoiceOutput& voice() { return *m_voice; }
     // Switch scanning, while it is on.
     ScanController* scan() { return m_scan.get(); }
+    // The dwell and touch filters; none while they have never been on.
+    PointerFilter* pointerFilter() { return m_pointer.get(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -54,6 +58,7 @@ private:
     void startUp();
     void applyTextSize();
     void setBoard();
+    void applyPointerSettings();
     void cmdKey_Click();
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
@@ -79,4 +84,6 @@ private:
     std::unique_ptr<BoardEntry> m_boardEntry;
     std::unique_ptr<ScanSystemTimer> m_scanTimer;
     std::unique_ptr<ScanController> m_scan;
+    std::unique_ptr<QtPointerClock> m_pointerClock;
+    std::unique_ptr<PointerFilter> m_pointer;
 };

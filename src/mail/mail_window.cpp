@@ -3,6 +3,7 @@
 #include "mail/mail_url.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
+#include "platform/hard_to_undo.h"
 #include "platform/tappable.h"
 #include "platform/twip_layout.h"
 #include "platform/url_launcher.h"
@@ -86,6 +87,7 @@ MailWindow::MailWindow(UrlLauncher& launcher, double scale, QWidget* parent)
                          {900, 9780, 10575, 855});
     cmdEnd = makeButton(this, *layout, QStringLiteral("cmdEnd"), QStringLiteral("終了"),
                         {12300, 9780, 1965, 855});
+    markHardToUndo(cmdSend);
     connect(cmdSend, &QPushButton::clicked, this, [this] { cmdSend_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { closeFromProgram(); });
 }
