@@ -4,14 +4,17 @@
 #include "platform/desktop_url_launcher.h"
 #include "platform/event_loop_pause.h"
 #include "platform/qsettings_store.h"
+#include "platform/qt_one_shot_timer.h"
 #include "platform/qt_beeper.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_voice_player.h"
 #include "platform/single_instance.h"
 #include "platform/system_clock.h"
 #include "platform/twip_layout.h"
+#include "voice/open_jtalk_synthesizer.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,7 +30,13 @@ int main(int argc, char* argv[]) {
     DesktopUrlLauncher launcher;
     SystemClock clock;
     DialogAsker asker;
-    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
+    OpenJTalkSynthesizer::Setup speech;
+    speech.cacheFolder =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/voice");
+    OpenJTalkSynthesizer synthesizer(speech);
+    QtOneShotTimer speechTimer;
+    Services services{store,    voice, pause,       beeper, clipboard, launcher,
+                      clock,    asker, synthesizer, speechTimer};
 
     TalkWindow window(services, QCoreApplication::applicationDirPath());
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,

@@ -4,8 +4,10 @@ class Asker;
 class Beeper;
 class Clipboard;
 class Clock;
+class OneShotTimer;
 class Pause;
 class SettingsStore;
+class SpeechSynthesizer;
 class UrlLauncher;
 class VoicePlayer;
 
@@ -20,4 +22,6 @@ struct Services {
     UrlLauncher& launcher;
     Clock& clock;
     Asker& asker;
+    SpeechSynthesizer& synthesizer; // sentences in sentence mode
+    OneShotTimer& speechTimer;      // the pace of a sentence's pieces
 };

@@ -14,6 +14,7 @@ class ListPanel;
 class ListSelection;
 class PhraseRegistration;
 class ReadAloud;
+class SentenceSpeaker;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
@@ -37,6 +38,7 @@ public:
     ReadAloud& readAloud() { return *m_readAloud; }
     BoardEntry& boardEntry() { return *m_boardEntry; }
     ListPanel& listPanel() { return *m_listPanel; }
+    SentenceSpeaker& sentences() { return *m_sentences; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -51,6 +53,7 @@ private:
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
     void syncOptions();
+    void applyVoiceSettings();
     void cmdEnd_Click();
 
     Services& m_services;
@@ -61,6 +64,7 @@ private:
     std::unique_ptr<TextPanelSize> m_textPanelSize;
     std::unique_ptr<EditButtons> m_editButtons;
     std::unique_ptr<VoiceOutput> m_voice;
+    std::unique_ptr<SentenceSpeaker> m_sentences;
     std::unique_ptr<ReadAloud> m_readAloud;
     std::unique_ptr<EntryModes> m_entryModes;
     std::unique_ptr<ListPanel> m_listPanel;

@@ -29,6 +29,7 @@ void VoiceOutput::playVoice(const QString& text, double waitSeconds, QChar occas
     if (!allows(m_state.settings.opt3, occasion))
         return;
     m_state.stopRead = false;
+    emit tapVoiced();
     speak(text);
     m_pause.wait(std::max(0, int(std::lround(waitSeconds * 1000))));
     m_state.stopRead = true;
@@ -40,6 +41,14 @@ void VoiceOutput::speak(const QString& text) {
         m_player.stop();
     else
         m_player.play(path);
+}
+
+void VoiceOutput::playFile(const QString& wavPath) {
+    m_player.play(wavPath);
+}
+
+void VoiceOutput::stop() {
+    m_player.stop();
 }
 
 QString VoiceOutput::wavPath(const QString& text) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 class Pause;
@@ -10,9 +11,13 @@ class VoicePlayer;
 // Speaks texts by playing the recording named after them, <appDir>/<text>.wav.
 // playVoice serves the board taps and obeys the voice mode "OPT3"; speak is
 // the unfiltered play of read-aloud, which does its own waiting.
-class VoiceOutput {
+class VoiceOutput final : public QObject {
+    Q_OBJECT
 public:
     VoiceOutput(VoicePlayer& player, Pause& pause, SharedState& state);
+
+    // How long each character sounds when a text is read one by one.
+    static constexpr int kCharacterMilliseconds = 800;
 
     // Whether voice mode opt3 speaks on an occasion: "S" a tap that opens the
     // selection panel, "E" a tap that enters a character, "1" the first tap of
@@ -22,7 +27,8 @@ public:
     // PlayVoice: when the voice mode allows the occasion, clears stopRead,
     // starts the clip, waits waitSeconds (pending taps and the stop label run
     // meanwhile) and sets stopRead, which ends a read-aloud in progress.
-    // Otherwise returns at once and leaves stopRead alone.
+    // Otherwise returns at once and leaves stopRead alone. tapVoiced comes
+    // before the clip starts, so that a sentence sounding gives way to it.
     void playVoice(const QString& text, double waitSeconds, QChar occasion);
 
     // Stops the clip that is sounding and starts the recording of text.
@@ -31,6 +37,13 @@ public:
     // The recording of text; empty for a text that cannot name a file in the
     // application folder (it holds "/" or NUL).
     QString wavPath(const QString& text) const;
+
+    // Plays a WAV file that names no text (a synthesized sentence).
+    void playFile(const QString& wavPath);
+    void stop();
+
+signals:
+    void tapVoiced();
 
 private:
     VoicePlayer& m_player;

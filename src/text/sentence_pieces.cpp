@@ -1,0 +1,101 @@
+#include "text/sentence_pieces.h"
+
+#include <algorithm>
+
+using namespace sentence_pieces;
+
+namespace {
+enum class Mark { None, Space, Comma, SentenceEnd };
+
+Mark markOf(QChar c) {
+    switch (c.unicode()) {
+    case u'。':
+    case u'！':
+    case u'？':
+    case u'．':
+    case u'!':
+    case u'?':
+    case u'\n':
+    case u'\r':
+    case 0x2029: // paragraph separator
+        return Mark::SentenceEnd;
+    case u'、':
+    case u'，':
+        return Mark::Comma;
+    case u' ':
+    case u'\u3000':
+        return Mark::Space;
+    default:
+        return Mark::None;
+    }
+}
+
+int pauseAfter(Mark mark) {
+    switch (mark) {
+    case Mark::SentenceEnd:
+        return kSentencePauseMs;
+    case Mark::Comma:
+        return kCommaPauseMs;
+    default:
+        return kCutPauseMs;
+    }
+}
+
+// A stretch that ends after a run of marks (or at the text's end), and the
+// strongest mark of that run.
+struct Clause {
+    int start;
+    int length;
+    Mark mark;
+};
+
+QList<Clause> clauses(const QString& text) {
+    QList<Clause> result;
+    const int n = int(text.size());
+    int start = 0;
+    int i = 0;
+    while (i < n) {
+        if (markOf(text[i]) == Mark::None) {
+            ++i;
+            continue;
+        }
+        Mark strongest = Mark::None;
+        while (i < n && markOf(text[i]) != Mark::None)
+            strongest = std::max(strongest, markOf(text[i++]));
+        result.append({start, i - start, strongest});
+        start = i;
+    }
+    if (start < n)
+        result.append({start, n - start, Mark::None});
+    return result;
+}
+} // namespace
+
+QList<TextPiece> sentencePieces(const QString& text) {
+    QList<TextPiece> pieces;
+    Mark last = Mark::SentenceEnd;
+    for (const Clause& clause : clauses(text)) {
+        const auto limitOf = [&pieces](int index) {
+            return index == 0 ? kFirstPieceLength : kPieceLength;
+        };
+        const int open = int(pieces.size()) - 1;
+        if (last != Mark::SentenceEnd && open >= 0 &&
+            pieces[open].length + clause.length <= limitOf(open)) {
+            pieces[open].length += clause.length;
+        } else {
+            // A clause longer than a piece is cut at the length.
+            int start = clause.start;
+            int left = clause.length;
+            while (left > limitOf(int(pieces.size()))) {
+                const int length = limitOf(int(pieces.size()));
+                pieces.append({start, length, kCutPauseMs});
+                start += length;
+                left -= length;
+            }
+            pieces.append({start, left, 0});
+        }
+        pieces.last().pauseAfterMs = pauseAfter(clause.mark);
+        last = clause.mark;
+    }
+    return pieces;
+}
