@@ -32,8 +32,13 @@ OpenJTalkSynthesizer::OpenJTalkSynthesizer(Setup setup, QObject* parent)
     connect(&m_watchdog, &QTimer::timeout, this, &OpenJTalkSynthesizer::timedOut);
 }
 
+// Processes still ending are waited for, briefly, rather than left behind.
 OpenJTalkSynthesizer::~OpenJTalkSynthesizer() {
     endProcess();
+    for (QProcess* process : findChildren<QProcess*>()) {
+        process->kill();
+        process->waitForFinished(1000);
+    }
 }
 
 void OpenJTalkSynthesizer::setVoice(const QString& voiceFile, double speed) {
