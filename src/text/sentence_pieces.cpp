@@ -75,23 +75,16 @@ QList<TextPiece> sentencePieces(const QString& text) {
     QList<TextPiece> pieces;
     Mark last = Mark::SentenceEnd;
     for (const Clause& clause : clauses(text)) {
-        const auto limitOf = [&pieces](int index) {
-            return index == 0 ? kFirstPieceLength : kPieceLength;
-        };
         const int open = int(pieces.size()) - 1;
-        if (last != Mark::SentenceEnd && open >= 0 &&
-            pieces[open].length + clause.length <= limitOf(open)) {
+        const int limit = open == 0 ? kFirstPieceLength : kPieceLength;
+        if (last != Mark::SentenceEnd && open >= 0 && pieces[open].length + clause.length <= limit) {
             pieces[open].length += clause.length;
         } else {
             // A clause longer than a piece is cut at the length.
             int start = clause.start;
             int left = clause.length;
-            while (left > limitOf(int(pieces.size()))) {
-                const int length = limitOf(int(pieces.size()));
-                pieces.append({start, length, kCutPauseMs});
-                start += length;
-                left -= length;
-            }
+            for (; left > kPieceLength; start += kPieceLength, left -= kPieceLength)
+                pieces.append({start, kPieceLength, kCutPauseMs});
             pieces.append({start, left, 0});
         }
         pieces.last().pauseAfterMs = pauseAfter(clause.mark);

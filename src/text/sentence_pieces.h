@@ -19,13 +19,13 @@ struct TextPiece {
 // Cuts a text into the pieces a sentence is spoken in, so that the first
 // sound comes after only a short piece has been made while the rest is made
 // as it sounds. Every sentence end (。 ！ ？ ． ! ? or a line break) ends a
-// piece. A sentence longer than a piece may be is cut after a comma (、 ，)
-// or a space, else at the length; the first piece is kept shorter than the
-// others. The pieces cover the text without gaps.
+// piece. Clauses (ending after a comma 、 ， or a space) are joined into
+// pieces up to a length, a shorter one for the first piece; only a clause
+// longer than a piece is cut inside. The pieces cover the text without gaps.
 QList<TextPiece> sentencePieces(const QString& text);
 
 namespace sentence_pieces {
-constexpr int kFirstPieceLength = 16;
+constexpr int kFirstPieceLength = 8;
 constexpr int kPieceLength = 40;
 constexpr int kSentencePauseMs = 350;
 constexpr int kCommaPauseMs = 150;

@@ -65,13 +65,11 @@ private slots:
         // The first piece is short, so that the first sound comes soon.
         QTest::newRow("first piece kept short")
             << "あしたは、びょういんに いきますので、くるまを おねがいします。"
-            << QList<TextPiece>{{0, 12, kCutPauseMs}, {12, 20, kSentencePauseMs}};
+            << QList<TextPiece>{{0, 5, kCommaPauseMs}, {5, 27, kSentencePauseMs}};
         QTest::newRow("a long clause is cut at the length")
             << QString(20, u'あ') + "。" + QString(45, u'い')
-            << QList<TextPiece>{{0, 16, kCutPauseMs},
-                                {16, 5, kSentencePauseMs},
-                                {21, 40, kCutPauseMs},
-                                {61, 5, kCutPauseMs}};
+            << QList<TextPiece>{
+                   {0, 21, kSentencePauseMs}, {21, 40, kCutPauseMs}, {61, 5, kCutPauseMs}};
         QTest::newRow("a line break ends a sentence")
             << "はい\nいいえ" << QList<TextPiece>{{0, 3, kSentencePauseMs}, {3, 3, kCutPauseMs}};
     }
