@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
 
     FakeServices fakes;
     EventLoopPause pause;
-    Services services{fakes.store,     fakes.voice,    pause,       fakes.beeper,
-                      fakes.clipboard, fakes.launcher, fakes.clock, fakes.asker,
+    Services services{fakes.store,       fakes.voice,      pause,       fakes.beeper,
+                      fakes.clipboard,   fakes.launcher,   fakes.clock, fakes.asker,
                       fakes.synthesizer, fakes.speechTimer};
     TalkWindow window(services, QDir::tempPath());
     window.show();

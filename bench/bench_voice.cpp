@@ -4,13 +4,17 @@
 //   - first sound: from "読む" to the first audible sample at the monitor;
 //   - whole time: from "読む" until reading has finished ("読む" is back);
 //   - stop to silence: from a tap on "読み上げ中止" to the monitor falling silent;
-//   - synthesis: one request for the whole text, with an empty and a warm cache.
+//   - synthesis: the text's pieces one after the other, as reading makes them,
+//     and the whole text as one request, with an empty and a warm cache.
+// Sentences are read with an empty cache, with the first piece made while
+// the text was written (as when the user pauses before "読む"), and again.
 // Run by bench/voice-figures, which starts the sound server.
 #include "app/talk_window.h"
 #include "fakes.h"
 #include "platform/event_loop_pause.h"
 #include "platform/qt_one_shot_timer.h"
 #include "platform/qt_voice_player.h"
+#include "text/sentence_pieces.h"
 #include "text/sentence_speaker.h"
 #include "voice/open_jtalk_synthesizer.h"
 #include "window/voice_settings.h"
@@ -18,11 +22,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QEventLoop>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,9 +134,8 @@ int main(int argc, char* argv[]) {
     OpenJTalkSynthesizer::Setup setup;
     setup.cacheFolder = cache.filePath(QStringLiteral("voice"));
     OpenJTalkSynthesizer synthesizer(setup);
-    Services services{fakes.store,     player,         pause,       fakes.beeper,
-                      fakes.clipboard, fakes.launcher, fakes.clock, fakes.asker,
-                      synthesizer,     timer};
+    Services services{fakes.store,    player,      pause,       fakes.beeper, fakes.clipboard,
+                      fakes.launcher, fakes.clock, fakes.asker, synthesizer,  timer};
     fakes.store.values.insert(QStringLiteral("Voice/Read"), QStringLiteral("sentence"));
     TalkWindow window(services, appDir);
     window.show();
@@ -150,10 +153,17 @@ int main(int argc, char* argv[]) {
     settle(500);
 
     auto* cmdRead = window.controls().cmdRead;
-    auto read = [&](const QString& text, bool sentences) {
-        window.sentences().setSentenceMode(sentences);
+    auto clearCache = [&] { QDir(setup.cacheFolder).removeRecursively(); };
+    enum class Start { Characters, Cold, Prepared, Again };
+    auto read = [&](const QString& text, Start how) {
+        // The text is written in sentence mode only when its first piece may
+        // be made meanwhile.
+        window.sentences().setSentenceMode(how == Start::Prepared || how == Start::Again);
+        if (how == Start::Cold || how == Start::Prepared)
+            clearCache();
         window.controls().txtTalk->setPlainText(text + QLatin1Char('_'));
-        settle(300);
+        settle(1000);
+        window.sentences().setSentenceMode(how != Start::Characters);
         Figures f;
         const double start = nowMs();
         cmdRead->click(); // returns at once for sentences, after reading for characters
@@ -164,8 +174,6 @@ int main(int argc, char* argv[]) {
         f.firstSound = monitor.firstSound(start) - start;
         return f;
     };
-    auto clearCache = [&] { QDir(setup.cacheFolder).removeRecursively(); };
-
     const QStringList texts{
         QStringLiteral("おみずをください"),
         QStringLiteral("きょうは いい てんきですね。さんぽに いきたい。てつだってくださいね。"),
@@ -175,20 +183,23 @@ int main(int argc, char* argv[]) {
                        "よろしく おねがいしますね。")};
     const int kana[] = {8, 30, 100};
 
-    std::printf("%-6s %-22s %12s %12s %12s\n", "kana", "mode", "first sound", "whole",
+    read(QStringLiteral("あ"), Start::Characters); // the player's first start is slower
+
+    std::printf("%-6s %-24s %12s %12s %12s\n", "kana", "mode", "first sound", "whole",
                 "whole/char");
     for (int i = 0; i < texts.size(); ++i) {
-        const Figures chars = read(texts[i], false);
-        clearCache();
-        const Figures cold = read(texts[i], true);
-        const Figures warm = read(texts[i], true);
+        const Figures chars = read(texts[i], Start::Characters);
+        const Figures cold = read(texts[i], Start::Cold);
+        const Figures prepared = read(texts[i], Start::Prepared);
+        const Figures again = read(texts[i], Start::Again);
         const auto line = [&](const char* mode, const Figures& f) {
-            std::printf("%-6d %-22s %9.0f ms %9.0f ms %11.0f %%\n", kana[i], mode, f.firstSound,
+            std::printf("%-6d %-24s %9.0f ms %9.0f ms %11.0f %%\n", kana[i], mode, f.firstSound,
                         f.whole, 100.0 * f.whole / chars.whole);
         };
         line("characters", chars);
-        line("sentence, cold cache", cold);
-        line("sentence, warm cache", warm);
+        line("sentence, empty cache", cold);
+        line("sentence, prepared", prepared);
+        line("sentence, said before", again);
     }
 
     // Stop to silence: a tap on "読み上げ中止" one second into a sentence.
@@ -205,28 +216,47 @@ int main(int argc, char* argv[]) {
         settle(500);
         std::printf(" %.0f ms", monitor.silenceAfter(stop, 30) - stop);
     }
-    std::printf("\n\nsynthesis of the whole text as one request:\n");
+    // Synthesis alone, without a limit on its time.
+    setup.timeoutMs = 60000;
+    OpenJTalkSynthesizer unlimited(setup);
+    unlimited.setVoice(voice_keys::kDebianVoice, 1.0);
+    auto synthesize = [&](const QString& text) {
+        QEventLoop loop;
+        bool made = false;
+        const QMetaObject::Connection done = QObject::connect(
+            &unlimited, &SpeechSynthesizer::finished, [&](const SpeechSynthesizer::Result& r) {
+                made = r.outcome == SpeechSynthesizer::Outcome::Made;
+                loop.quit();
+            });
+        unlimited.synthesize(text);
+        loop.exec();
+        QObject::disconnect(done);
+        return made;
+    };
+    auto timed = [&](const QStringList& requests) {
+        const double start = nowMs();
+        for (const QString& request : requests)
+            if (!synthesize(request))
+                std::printf("(not made: %s) ", qPrintable(unlimited.unavailableReason()));
+        return nowMs() - start;
+    };
+    std::printf("\n\nsynthesis, empty cache / warm cache:\n");
     for (int i = 0; i < texts.size(); ++i) {
+        QStringList pieces;
+        for (const TextPiece& piece : sentencePieces(texts[i]))
+            pieces.append(texts[i].mid(piece.start, piece.length));
         clearCache();
-        double times[2];
-        bool made = true;
-        for (double& t : times) {
-            SpeechSynthesizer::Outcome outcome = SpeechSynthesizer::Outcome::Failed;
-            QEventLoop loop;
-            const QMetaObject::Connection done = QObject::connect(
-                &synthesizer, &SpeechSynthesizer::finished, [&](const SpeechSynthesizer::Result& r) {
-                    outcome = r.outcome;
-                    loop.quit();
-                });
-            const double start = nowMs();
-            synthesizer.synthesize(texts[i]);
-            loop.exec();
-            t = nowMs() - start;
-            QObject::disconnect(done);
-            made = made && outcome == SpeechSynthesizer::Outcome::Made;
-        }
-        std::printf("%4d kana: cold cache %6.0f ms, warm cache %4.1f ms%s\n", kana[i], times[0],
-                    times[1], made ? "" : qPrintable(" (not made: " + synthesizer.unavailableReason() + ")"));
+        const double piecesCold = timed(pieces);
+        const double piecesWarm = timed(pieces);
+        clearCache();
+        const double wholeCold = timed({texts[i]});
+        const double wholeWarm = timed({texts[i]});
+        clearCache();
+        const double firstPiece = timed({pieces.first()});
+        std::printf("%4d kana: %2d pieces %6.0f ms / %4.1f ms (first piece %4.0f ms); "
+                    "one request %6.0f ms / %4.1f ms\n",
+                    kana[i], int(pieces.size()), piecesCold, piecesWarm,
+                    firstPiece, wholeCold, wholeWarm);
     }
     return 0;
 }

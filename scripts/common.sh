@@ -75,10 +75,13 @@ install_voice() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local stanzas
-    stanzas="$(contrib_stanzas)"
-    if [ -n "$stanzas" ] && ! cmp -s <(printf '%s\n' "$stanzas") "$CONTRIB_ENTRY" 2>/dev/null; then
+    stanzas="$(contrib_stanzas)" || stanzas=""
+    if [ -z "$stanzas" ]; then
+        echo "No Debian sources entry without contrib found; using the sources as they are"
+    elif ! cmp -s <(printf '%s\n' "$stanzas") "$CONTRIB_ENTRY" 2>/dev/null; then
         echo "Adding the archive area contrib: $CONTRIB_ENTRY"
-        printf '%s\n' "$stanzas" | as_root tee "$CONTRIB_ENTRY" >/dev/null
+        printf '%s\n' "$stanzas" | as_root tee "$CONTRIB_ENTRY" >/dev/null \
+            || echo "warning: could not write $CONTRIB_ENTRY" >&2
     fi
     export DEBIAN_FRONTEND=noninteractive
     local wait=(-o DPkg::Lock::Timeout=600)

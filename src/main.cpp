@@ -4,9 +4,9 @@
 #include "platform/desktop_url_launcher.h"
 #include "platform/event_loop_pause.h"
 #include "platform/qsettings_store.h"
-#include "platform/qt_one_shot_timer.h"
 #include "platform/qt_beeper.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_one_shot_timer.h"
 #include "platform/qt_voice_player.h"
 #include "platform/single_instance.h"
 #include "platform/system_clock.h"
@@ -35,8 +35,8 @@ int main(int argc, char* argv[]) {
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/voice");
     OpenJTalkSynthesizer synthesizer(speech);
     QtOneShotTimer speechTimer;
-    Services services{store,    voice, pause,       beeper, clipboard, launcher,
-                      clock,    asker, synthesizer, speechTimer};
+    Services services{store,    voice, pause, beeper,      clipboard,
+                      launcher, clock, asker, synthesizer, speechTimer};
 
     TalkWindow window(services, QCoreApplication::applicationDirPath());
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,

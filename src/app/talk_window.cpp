@@ -60,8 +60,8 @@ void TalkWindow::connectSubsystems() {
                                                       m_c.cmdWide, kClientArea.height);
     const TalkParts parts{this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize};
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
-    m_sentences = std::make_unique<SentenceSpeaker>(*m_voice, m_services.synthesizer,
-                                                    m_services.speechTimer);
+    m_sentences =
+        std::make_unique<SentenceSpeaker>(*m_voice, m_services.synthesizer, m_services.speechTimer);
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
     m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, *m_sentences, m_services.pause,
                                               m_services.beeper);

@@ -5,8 +5,9 @@
 
 // Makes the sound of a sentence as a WAV file, in the background:
 // synthesize() returns at once and finished() follows later on the event loop,
-// never from within synthesize(). One sentence at a time: a new request, or
-// cancel(), drops the one under way, whose result is never reported.
+// never from within synthesize(). One sentence at a time: a request for
+// another text, or cancel(), drops the one under way, whose result is never
+// reported; a request for the text under way lets it go on.
 class SpeechSynthesizer : public QObject {
     Q_OBJECT
 public:

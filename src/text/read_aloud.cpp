@@ -23,6 +23,8 @@ ReadAloud::ReadAloud(const TalkParts& parts, VoiceOutput& voice, SentenceSpeaker
     , m_pause(pause)
     , m_beeper(beeper) {
     connect(m_p.c.cmdRead, &QPushButton::clicked, this, &ReadAloud::cmdRead_Click);
+    connect(m_p.c.txtTalk, &QPlainTextEdit::textChanged, this,
+            [this] { m_sentences.prepare(spokenText()); });
 }
 
 void ReadAloud::cmdRead_Click() {
@@ -76,11 +78,8 @@ void ReadAloud::readCharacters() {
 // The whole text but its end marker, spoken without waiting: the block
 // follows the sound, and reading finishes when the speaker is done.
 void ReadAloud::readSentences() {
-    QString text = m_p.panel.text();
-    if (text.endsWith(QLatin1Char('_')))
-        text.chop(1);
     m_sentences.speak(
-        text,
+        spokenText(),
         [this](int position) {
             if (position < m_p.panel.length()) {
                 m_p.panel.focus();
@@ -88,6 +87,14 @@ void ReadAloud::readSentences() {
             }
         },
         [this] { finish(); });
+}
+
+// The text without its end marker.
+QString ReadAloud::spokenText() const {
+    QString text = m_p.panel.text();
+    if (text.endsWith(QLatin1Char('_')))
+        text.chop(1);
+    return text;
 }
 
 void ReadAloud::finish() {

@@ -23,7 +23,8 @@ struct TalkControls;
 // character that is sounding. It always speaks, whatever the voice option.
 // In sentence mode the text is spoken whole instead, without waiting on the
 // synthesizer: the stop panel silences it at once, and reading ends, as in
-// character mode, with the block on the end marker.
+// character mode, with the block on the end marker. Its first piece is made
+// while the text is written, so that "読む" sounds at once.
 class ReadAloud final : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ private:
     void showStopPanel();
     void readCharacters();
     void readSentences();
+    QString spokenText() const;
     void finish();
 
     const TalkParts m_p;

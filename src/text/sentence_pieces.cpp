@@ -77,7 +77,8 @@ QList<TextPiece> sentencePieces(const QString& text) {
     for (const Clause& clause : clauses(text)) {
         const int open = int(pieces.size()) - 1;
         const int limit = open == 0 ? kFirstPieceLength : kPieceLength;
-        if (last != Mark::SentenceEnd && open >= 0 && pieces[open].length + clause.length <= limit) {
+        if (last != Mark::SentenceEnd && open >= 0 &&
+            pieces[open].length + clause.length <= limit) {
             pieces[open].length += clause.length;
         } else {
             // A clause longer than a piece is cut at the length.

@@ -6,13 +6,12 @@
 // A stretch of a text that the synthesizer makes in one go, and the pause
 // that follows it when spoken.
 struct TextPiece {
-    int start = 0;  // in UTF-16 code units
+    int start = 0; // in UTF-16 code units
     int length = 0;
     int pauseAfterMs = 0;
 
     bool operator==(const TextPiece& other) const {
-        return start == other.start && length == other.length &&
-               pauseAfterMs == other.pauseAfterMs;
+        return start == other.start && length == other.length && pauseAfterMs == other.pauseAfterMs;
     }
 };
 

@@ -51,6 +51,17 @@ void SentenceSpeaker::stop() {
     end();
 }
 
+void SentenceSpeaker::prepare(const QString& text) {
+    if (!m_sentenceMode || m_active)
+        return;
+    const QList<TextPiece> pieces = sentencePieces(text);
+    const QString first = pieces.isEmpty() ? QString() : text.mid(0, pieces.first().length);
+    if (first.isEmpty() || first == m_prepared)
+        return;
+    m_prepared = first;
+    m_synthesizer.synthesize(first);
+}
+
 // The one place where the sound of a piece is chosen: the synthesizer makes
 // it, and the recordings of its characters stand in when it cannot.
 void SentenceSpeaker::chooseSound(int piece) {

@@ -39,6 +39,9 @@ public:
     void speak(const QString& text, Reached reached = {}, Ended ended = {});
     // Silences the text at once.
     void stop();
+    // Has the first piece of a text that may soon be spoken made ahead, while
+    // nothing is spoken, so that it sounds at once when it is.
+    void prepare(const QString& text);
     bool speaking() const { return m_active; }
 
 private:
@@ -69,4 +72,5 @@ private:
     int m_character = 0;
     Reached m_reached;
     Ended m_ended;
+    QString m_prepared;
 };

@@ -29,6 +29,8 @@ OpenJTalkSynthesizer::OpenJTalkSynthesizer(Setup setup, QObject* parent)
     , m_setup(std::move(setup))
     , m_cache(m_setup.cacheFolder) {
     m_watchdog.setSingleShot(true);
+    // A coarse timer may fire a little early.
+    m_watchdog.setTimerType(Qt::PreciseTimer);
     connect(&m_watchdog, &QTimer::timeout, this, &OpenJTalkSynthesizer::timedOut);
 }
 
@@ -56,7 +58,8 @@ void OpenJTalkSynthesizer::setVoice(const QString& voiceFile, double speed) {
 QString OpenJTalkSynthesizer::missingPart() const {
     if (QStandardPaths::findExecutable(m_setup.program).isEmpty() &&
         !QFileInfo(m_setup.program).isExecutable())
-        return QStringLiteral("文を読むプログラム %1 がありません（Debian のパッケージ open-jtalk）。")
+        return QStringLiteral(
+                   "文を読むプログラム %1 がありません（Debian のパッケージ open-jtalk）。")
             .arg(m_setup.program);
     if (!QFileInfo(m_setup.dictionary).isDir())
         return QStringLiteral("%1 の辞書 %2 がありません（Debian のパッケージ "
@@ -68,8 +71,11 @@ QString OpenJTalkSynthesizer::missingPart() const {
 }
 
 void OpenJTalkSynthesizer::synthesize(const QString& text) {
-    cancel();
     const QString line = oneLine(text);
+    // The sentence being made already (made ahead, say) is not begun again.
+    if (m_process && line == m_line)
+        return;
+    cancel();
     if (line.isEmpty()) {
         report({Outcome::Unsayable, {}, 0});
         return;
@@ -89,16 +95,17 @@ void OpenJTalkSynthesizer::synthesize(const QString& text) {
         return;
     }
     m_target = path;
+    m_line = line;
     m_process = new QProcess(this);
     connect(m_process, &QProcess::finished, this, &OpenJTalkSynthesizer::processEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             fail(QStringLiteral("%1 を起動できませんでした。").arg(m_setup.program));
     });
-    m_process->start(m_setup.program, {QStringLiteral("-x"), m_setup.dictionary,
-                                       QStringLiteral("-m"), m_voiceFile, QStringLiteral("-r"),
-                                       QString::number(m_speed, 'f', 2), QStringLiteral("-ow"),
-                                       m_target + QStringLiteral(".part")});
+    m_process->start(m_setup.program,
+                     {QStringLiteral("-x"), m_setup.dictionary, QStringLiteral("-m"), m_voiceFile,
+                      QStringLiteral("-r"), QString::number(m_speed, 'f', 2), QStringLiteral("-ow"),
+                      m_target + QStringLiteral(".part")});
     if (!m_process)
         return; // it could not start, and that has been reported
     ++m_processesStarted;

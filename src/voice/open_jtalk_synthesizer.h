@@ -54,6 +54,7 @@ private:
 
     QProcess* m_process = nullptr;
     QString m_target; // the cache file the running process makes
+    QString m_line;   // and the text it speaks
     QTimer m_watchdog;
     quint64 m_request = 0;
     int m_processesStarted = 0;

@@ -42,8 +42,9 @@ VoiceOptionsPage::VoiceOptionsPage(const QString& appDir, const QString& unavail
         }
         page->addWidget(box);
     };
-    group(QStringLiteral("読み方（「読む」）"), QStringLiteral("frmReadMode"), QStringLiteral("optRead"),
-          {QStringLiteral("1文字ずつ"), QStringLiteral("文で読む")}, optRead);
+    group(QStringLiteral("読み方（「読む」）"), QStringLiteral("frmReadMode"),
+          QStringLiteral("optRead"), {QStringLiteral("1文字ずつ"), QStringLiteral("文で読む")},
+          optRead);
     group(QStringLiteral("文を話す速さ"), QStringLiteral("frmRate"), QStringLiteral("optRate"),
           {QStringLiteral("ゆっくり"), QStringLiteral("ふつう"), QStringLiteral("はやく")},
           optRate);

@@ -28,8 +28,8 @@ inline const QString kRead = QStringLiteral("Voice/Read");
 inline const QString kRate = QStringLiteral("Voice/Rate");
 inline const QString kFile = QStringLiteral("Voice/File");
 // The voice of the Debian package hts-voice-nitech-jp-atr503-m001.
-inline const QString kDebianVoice = QStringLiteral(
-    "/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice");
+inline const QString kDebianVoice =
+    QStringLiteral("/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice");
 } // namespace voice_keys
 
 // A relative File is taken as lying in appDir, the program's folder.

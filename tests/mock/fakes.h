@@ -178,6 +178,6 @@ struct FakeServices {
     ScriptedAsker asker;
     FakeSynthesizer synthesizer;
     ManualTimer speechTimer;
-    Services services{store, voice,    pause, beeper,      clipboard,
+    Services services{store,    voice, pause, beeper,      clipboard,
                       launcher, clock, asker, synthesizer, speechTimer};
 };

@@ -28,7 +28,8 @@ private slots:
         QCOMPARE(read.rate, VoiceSettings::Rate::Normal);
         QCOMPARE(read.file, voice_keys::kDebianVoice);
         // A voice named without a folder lies beside the program.
-        store.values = {{"Voice/Read", "sentence"}, {"Voice/Rate", "slow"}, {"Voice/File", "m.htsvoice"}};
+        store.values = {
+            {"Voice/Read", "sentence"}, {"Voice/Rate", "slow"}, {"Voice/File", "m.htsvoice"}};
         read = readVoiceSettings(store, "/app");
         QCOMPARE(read.read, VoiceSettings::Read::Sentences);
         QCOMPARE(read.rate, VoiceSettings::Rate::Slow);
