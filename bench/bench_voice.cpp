@@ -255,8 +255,8 @@ int main(int argc, char* argv[]) {
         const double firstPiece = timed({pieces.first()});
         std::printf("%4d kana: %2d pieces %6.0f ms / %4.1f ms (first piece %4.0f ms); "
                     "one request %6.0f ms / %4.1f ms\n",
-                    kana[i], int(pieces.size()), piecesCold, piecesWarm,
-                    firstPiece, wholeCold, wholeWarm);
+                    kana[i], int(pieces.size()), piecesCold, piecesWarm, firstPiece, wholeCold,
+                    wholeWarm);
     }
     return 0;
 }

@@ -4,7 +4,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -24,9 +26,6 @@ VoiceOptionsPage::VoiceOptionsPage(const QString& appDir, const QString& unavail
     : OptionsPage(parent)
     , m_appDir(appDir) {
     setObjectName(QStringLiteral("pageVoice"));
-    // Targets as tall as two lines of the dialog's large font.
-    setStyleSheet(QStringLiteral("QRadioButton, QComboBox { min-height: 2em; }"
-                                 "QRadioButton::indicator { width: 1em; height: 1em; }"));
     auto* page = new QVBoxLayout(this);
 
     auto group = [this, page](const QString& caption, const QString& name,
@@ -71,6 +70,17 @@ VoiceOptionsPage::VoiceOptionsPage(const QString& appDir, const QString& unavail
                                unavailableReason);
     page->addWidget(lblVoiceState);
     page->addStretch();
+}
+
+// Targets as tall as two lines of the font the dialog gives the page.
+void VoiceOptionsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        const int height = 2 * QFontMetrics(font()).height();
+        for (QRadioButton* button : findChildren<QRadioButton*>())
+            button->setMinimumHeight(height);
+        cmbVoice->setMinimumHeight(height);
+    }
+    OptionsPage::changeEvent(event);
 }
 
 QString VoiceOptionsPage::title() const {

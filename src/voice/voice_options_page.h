@@ -26,6 +26,9 @@ public:
     QComboBox* cmbVoice;
     QLabel* lblVoiceState;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void addVoice(const QString& path, const QString& caption);
 

@@ -66,16 +66,23 @@ private slots:
         QCOMPARE(again.cmbVoice->currentIndex(), 1);
     }
 
-    // Confirming the extended options applies the voice at once.
+    // Confirming the extended options applies the voice at once. The page's
+    // controls are in the dialog's large font, and as tall as two lines of it.
     void confirmedOptionsApply() {
         WindowFixture f;
         f.open();
         QCOMPARE(f.fakes.synthesizer.voice, voice_keys::kDebianVoice);
-        QTimer::singleShot(0, [] {
+        QFont pageFont, dialogFont;
+        int height = 0;
+        QTimer::singleShot(0, [&] {
             QWidget* options = QApplication::activeModalWidget();
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [&] {
                 QWidget* extended = QApplication::activeModalWidget();
-                extended->findChild<QRadioButton*>("optRead(1)")->setChecked(true);
+                auto* sentences = extended->findChild<QRadioButton*>("optRead(1)");
+                pageFont = sentences->font();
+                dialogFont = extended->font();
+                height = sentences->height();
+                sentences->setChecked(true);
                 extended->findChild<QRadioButton*>("optRate(0)")->setChecked(true);
                 extended->findChild<QPushButton*>("cmdOK(1)")->click();
             });
@@ -83,6 +90,8 @@ private slots:
             options->findChild<QPushButton*>("cmdOK(0)")->click();
         });
         f.c().cmdOpt->click();
+        QCOMPARE(pageFont, dialogFont);
+        QVERIFY(height >= 2 * QFontMetrics(dialogFont).height());
         QVERIFY(f.window().sentences().sentenceMode());
         QCOMPARE(f.fakes.synthesizer.speed, speechSpeed(VoiceSettings::Rate::Slow));
         QCOMPARE(f.fakes.store.values.value("Voice/Read"), QString("sentence"));
