@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # time and is not needed to run.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(TALK_DEB_DEPENDS fonts-ipafont-gothic)
-# Packages that extensions use when present (a sentence voice's synthesizer
-# and dictionary) go here; the program runs without them.
-set(TALK_DEB_RECOMMENDS)
+# The sentence voice's synthesizer, its dictionary and its voice (the voice
+# lies in the archive area contrib); without them the program reads character
+# by character.
+set(TALK_DEB_RECOMMENDS open-jtalk open-jtalk-mecab-naist-jdic hts-voice-nitech-jp-atr503-m001)
 list(JOIN TALK_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN TALK_DEB_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 

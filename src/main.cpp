@@ -9,12 +9,15 @@
 #include "platform/qt_audio_input.h"
 #include "platform/qt_beeper.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_one_shot_timer.h"
 #include "platform/qt_voice_player.h"
 #include "platform/single_instance.h"
 #include "platform/system_clock.h"
 #include "platform/twip_layout.h"
+#include "voice/open_jtalk_synthesizer.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -33,7 +36,13 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     DialogAsker asker;
     QtAudioInput microphone;
-    Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker, microphone};
+    OpenJTalkSynthesizer::Setup speech;
+    speech.cacheFolder =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/voice");
+    OpenJTalkSynthesizer synthesizer(speech);
+    QtOneShotTimer speechTimer;
+    Services services{store, voice, pause,      beeper,      clipboard,  launcher,
+                      clock, asker, microphone, synthesizer, speechTimer};
 
     TalkWindow window(services, location);
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,

@@ -67,6 +67,11 @@ void ExtendedOptionsDialog::addPage(OptionsPage* page) {
     page->load(m_store);
     m_pages.push_back(page);
     tabPages->addTab(page, page->title());
+    // Under the tab widget's style sheet the page's widgets would keep the
+    // small default font: each is given the dialog's.
+    page->setFont(font());
+    for (QWidget* widget : page->findChildren<QWidget*>())
+        widget->setFont(font());
 }
 
 void ExtendedOptionsDialog::cmdOK_Click(int index) {

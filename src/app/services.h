@@ -5,8 +5,10 @@ class AudioInput;
 class Beeper;
 class Clipboard;
 class Clock;
+class OneShotTimer;
 class Pause;
 class SettingsStore;
+class SpeechSynthesizer;
 class UrlLauncher;
 class VoicePlayer;
 
@@ -22,4 +24,6 @@ struct Services {
     Clock& clock;
     Asker& asker;
     AudioInput& microphone;
+    SpeechSynthesizer& synthesizer; // sentences in sentence mode
+    OneShotTimer& speechTimer;      // the pace of a sentence's pieces
 };

@@ -26,14 +26,18 @@
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/settings_store.h"
+#include "platform/speech_synthesizer.h"
 #include "platform/twip_layout.h"
 #include "text/edit_buttons.h"
 #include "text/read_aloud.h"
+#include "text/sentence_speaker.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
 #include "text/voice_output.h"
 #include "voice/recorder_page.h"
+#include "voice/voice_options_page.h"
 #include "window/ask_user.h"
+#include "window/voice_settings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -72,11 +76,14 @@ void TalkWindow::connectSubsystems() {
                                                       m_c.cmdWide, kClientArea.height);
     const TalkParts parts{this, m_c, m_state, *m_layout, *m_textPanel, *m_textPanelSize};
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
+    m_sentences =
+        std::make_unique<SentenceSpeaker>(*m_voice, m_services.synthesizer, m_services.speechTimer);
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
-    m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, m_services.pause, m_services.beeper);
+    m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, *m_sentences, m_services.pause,
+                                              m_services.beeper);
     m_entryModes = std::make_unique<EntryModes>(parts, m_services.asker, m_services.clock,
                                                 m_services.launcher);
-    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes);
+    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes, *m_sentences);
     m_registration = std::make_unique<PhraseRegistration>(parts, *m_listPanel, m_services.asker);
     m_listSelection = std::make_unique<ListSelection>(parts, m_services.beeper);
     m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper);
@@ -92,6 +99,7 @@ void TalkWindow::startUp() {
             QStringLiteral("データのフォルダー「%1」を用意できませんでした。").arg(m_state.appDir),
             Asker::Notice, QStringLiteral("データ"));
     m_state.settings = readSettings(m_services.store);
+    applyVoiceSettings();
     const BusyPointer busy;
     setWindowTitle(QStringLiteral("TaviMail!  ") + QStringLiteral("Ver 1.1"));
     m_c.txtTalk->clear();
@@ -171,11 +179,14 @@ void TalkWindow::openExtendedOptions(QWidget* parent) {
     dialog.addPage(new RecorderPage(m_services.microphone, m_services.voice, m_state.appDir,
                                     m_state.phraseTexts, m_layout->scale()));
     addBackupPage(dialog);
+    dialog.addPage(
+        new VoiceOptionsPage(m_state.appDir, m_services.synthesizer.unavailableReason()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     syncOptions();
     applyScanSettings();
     applyPointerSettings();
+    applyVoiceSettings();
     m_listPanel->setLearning(PhraseOrderPage::learns(m_services.store));
 }
 
@@ -192,6 +203,13 @@ void TalkWindow::addBackupPage(ExtendedOptionsDialog& dialog) {
                             mode != QStringLiteral("例文終了"));
     connect(page, &BackupPage::restored, this, &TalkWindow::reloadData);
     dialog.addPage(page);
+}
+
+// The [Voice] group: the reading mode, and the voice and speed of sentences.
+void TalkWindow::applyVoiceSettings() {
+    const VoiceSettings voice = readVoiceSettings(m_services.store, m_state.appDir);
+    m_services.synthesizer.setVoice(voice.file, speechSpeed(voice.rate));
+    m_sentences->setSentenceMode(voice.read == VoiceSettings::Read::Sentences);
 }
 
 // After a restore the phrase book on show is the restored one.

@@ -20,6 +20,7 @@ class PhraseRegistration;
 class PointerFilter;
 class QtPointerClock;
 class ReadAloud;
+class SentenceSpeaker;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
@@ -48,6 +49,7 @@ public:
     ScanController* scan() { return m_scan.get(); }
     // The dwell and touch filters; none while they have never been on.
     PointerFilter* pointerFilter() { return m_pointer.get(); }
+    SentenceSpeaker& sentences() { return *m_sentences; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -66,6 +68,7 @@ private:
     void reloadData();
     void syncOptions();
     void applyScanSettings();
+    void applyVoiceSettings();
     void cmdEnd_Click();
 
     Services& m_services;
@@ -76,6 +79,7 @@ private:
     std::unique_ptr<TextPanelSize> m_textPanelSize;
     std::unique_ptr<EditButtons> m_editButtons;
     std::unique_ptr<VoiceOutput> m_voice;
+    std::unique_ptr<SentenceSpeaker> m_sentences;
     std::unique_ptr<ReadAloud> m_readAloud;
     std::unique_ptr<EntryModes> m_entryModes;
     std::unique_ptr<ListPanel> m_listPanel;

@@ -12,8 +12,10 @@
 #include "platform/grid.h"
 #include "platform/spaces.h"
 #include "platform/twip_layout.h"
+#include "text/sentence_speaker.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "text/voice_output.h"
 #include "window/list_grids.h"
 #include "window/shared_state.h"
 #include "window/talk_controls.h"
@@ -29,9 +31,10 @@ constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
+ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences)
     : m_p(parts)
-    , m_entryModes(entryModes) {
+    , m_entryModes(entryModes)
+    , m_sentences(sentences) {
     connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
@@ -202,6 +205,9 @@ void ListPanel::chooseCandidate() {
     m_p.c.fraRes->show();
     m_p.c.grdSp->hide();
     m_p.c.grdBoard->show();
+    // Row 0 is what was typed, not a phrase.
+    if (m_p.state.selectedRow > 0)
+        speakPhrase(m_p.state.selectedText);
 }
 
 bool ListPanel::chooseFromPhraseList() {
@@ -220,5 +226,13 @@ bool ListPanel::chooseFromPhraseList() {
     m_p.panel.setText(result.text);
     m_p.panel.setCaret(result.caret);
     showBoardMode(m_p.c);
+    speakPhrase(m_p.state.selectedText);
     return true;
+}
+
+// Sentence mode speaks a chosen phrase when the voice option speaks entries,
+// so that one phrase and two taps make an answer.
+void ListPanel::speakPhrase(const QString& phrase) {
+    if (m_sentences.sentenceMode() && VoiceOutput::allows(m_p.state.settings.opt3, u'E'))
+        m_sentences.speak(trimSpaces(phrase));
 }

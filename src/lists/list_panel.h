@@ -7,6 +7,7 @@
 
 class EntryModes;
 class QWidget;
+class SentenceSpeaker;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
@@ -17,11 +18,12 @@ struct TalkControls;
 // candidates offered after an entry, the phrase list, and the two buttons that
 // carry its modes, cmdSamp ("例文表示", "例文終了" ...) and cmdDec ("決定").
 // The mode shows in cmdSamp's caption and in which grid is on show; the diary,
-// address and mail modes are EntryModes' part of the same buttons.
+// address and mail modes are EntryModes' part of the same buttons. In
+// sentence mode a phrase chosen with "決定" is also spoken whole.
 class ListPanel final : public QObject {
     Q_OBJECT
 public:
-    ListPanel(const TalkParts& parts, EntryModes& entryModes);
+    ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences);
 
     // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt;
     // when learning, the rows of each kana row in the order of use.
@@ -49,9 +51,11 @@ private:
     void loadUses();
     void countUse(const QString& phrase);
     QString usesPath() const;
+    void speakPhrase(const QString& phrase);
 
     const TalkParts m_p;
     EntryModes& m_entryModes;
+    SentenceSpeaker& m_sentences;
     PhraseUses m_uses;
     bool m_learning = false;
     bool m_usesLoaded = false;

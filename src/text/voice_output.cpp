@@ -32,6 +32,7 @@ void VoiceOutput::playVoice(const QString& text, double waitSeconds, QChar occas
         return;
     m_state.stopRead = false;
     const SpeechActivity::Span speaking(m_activity);
+    emit tapVoiced();
     speak(text);
     m_pause.wait(std::max(0, int(std::lround(waitSeconds * 1000))));
     m_state.stopRead = true;
@@ -43,6 +44,14 @@ void VoiceOutput::speak(const QString& text) {
         m_player.stop();
     else
         m_player.play(path);
+}
+
+void VoiceOutput::playFile(const QString& wavPath) {
+    m_player.play(wavPath);
+}
+
+void VoiceOutput::stop() {
+    m_player.stop();
 }
 
 QString VoiceOutput::wavPath(const QString& text) const {

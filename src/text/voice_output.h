@@ -3,6 +3,7 @@
 #include "text/speech_activity.h"
 
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 class Pause;
@@ -13,9 +14,13 @@ class VoicePlayer;
 // user's own in the data folder, else the program's.
 // playVoice serves the board taps and obeys the voice mode "OPT3"; speak is
 // the unfiltered play of read-aloud, which does its own waiting.
-class VoiceOutput {
+class VoiceOutput final : public QObject {
+    Q_OBJECT
 public:
     VoiceOutput(VoicePlayer& player, Pause& pause, SharedState& state);
+
+    // How long each character sounds when a text is read one by one.
+    static constexpr int kCharacterMilliseconds = 800;
 
     // Whether voice mode opt3 speaks on an occasion: "S" a tap that opens the
     // selection panel, "E" a tap that enters a character, "1" the first tap of
@@ -25,7 +30,8 @@ public:
     // PlayVoice: when the voice mode allows the occasion, clears stopRead,
     // starts the clip, waits waitSeconds (pending taps and the stop label run
     // meanwhile) and sets stopRead, which ends a read-aloud in progress.
-    // Otherwise returns at once and leaves stopRead alone.
+    // Otherwise returns at once and leaves stopRead alone. tapVoiced comes
+    // before the clip starts, so that a sentence sounding gives way to it.
     void playVoice(const QString& text, double waitSeconds, QChar occasion);
 
     // Stops the clip that is sounding and starts the recording of text.
@@ -45,6 +51,12 @@ public:
     bool speakPhraseRecording(const QString& phrase);
     // Active during playVoice's pause; the read-aloud marks its own span.
     SpeechActivity& activity() { return m_activity; }
+    // Plays a WAV file that names no text (a synthesized sentence).
+    void playFile(const QString& wavPath);
+    void stop();
+
+signals:
+    void tapVoiced();
 
 private:
     VoicePlayer& m_player;
