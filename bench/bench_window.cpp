@@ -22,7 +22,7 @@
 #include "lists/board_mode.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 #include "text/text_panel.h"
 #include "window_fixture.h"
 
@@ -318,7 +318,8 @@ int main(int argc, char* argv[]) {
         fixture.fakes.store.values.insert(QStringLiteral("OPT3"), QStringLiteral("3"));
         fixture.fakes.store.values.insert(QStringLiteral("OPT1"), QStringLiteral("2"));
         const QStringList book = makeBook(phrases);
-        if (!writeRecords(fixture.dir.filePath(QStringLiteral("Talk.txt")), book))
+        RecordFile talk(fixture.dir.filePath(QStringLiteral("Talk.txt")));
+        if (!talk.write(talk.encode(book)))
             fail("Talk.txt could not be written");
 
         benchStartUp(fixture, phrases, quick ? 3 : 11);

@@ -13,11 +13,25 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    SingleInstance instance;
-    if (!instance.acquire())
+    // The data files lie beside the executable.
+    const QString dataFolder = QCoreApplication::applicationDirPath();
+    SingleInstance instance(dataFolder);
+    switch (instance.acquire()) {
+    case SingleInstance::Outcome::HeldByAnother:
         return 0;
+    case SingleInstance::Outcome::Unavailable:
+        // The program is the user's voice: a lock that cannot be made must not
+        // keep it from starting.
+        std::fprintf(stderr, "talk: %s; starting without the single-instance lock\n",
+                     qPrintable(instance.error()));
+        break;
+    case SingleInstance::Outcome::Acquired:
+        break;
+    }
 
     QSettingsStore store;
     QtVoicePlayer voice;
@@ -29,7 +43,7 @@ int main(int argc, char* argv[]) {
     DialogAsker asker;
     Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
 
-    TalkWindow window(services, QCoreApplication::applicationDirPath());
+    TalkWindow window(services, dataFolder);
     QObject::connect(&window.layout(), &TwipLayout::scaleChanged,
                      [&asker](double scale) { asker.setScale(scale); });
     window.show();

@@ -4,6 +4,7 @@
 #include "app/options_dialog.h"
 #include "board/board_entry.h"
 #include "board/set_board.h"
+#include "lists/data_files.h"
 #include "lists/entry_modes.h"
 #include "lists/list_panel.h"
 #include "lists/list_selection.h"
@@ -38,6 +39,7 @@ TalkWindow::TalkWindow(Services& services, const QString& appDir, QWidget* paren
     setBackColor(this, bgrColor(colors::kWindow));
     m_c = buildTalkControls(this, *m_layout);
     m_state.appDir = appDir;
+    m_files = std::make_unique<DataFiles>(appDir, services.asker);
     resize(m_layout->designPixels());
     connectSubsystems();
     startUp();
@@ -58,18 +60,21 @@ void TalkWindow::connectSubsystems() {
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
     m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, m_services.pause, m_services.beeper);
-    m_entryModes = std::make_unique<EntryModes>(parts, m_services.asker, m_services.clock,
-                                                m_services.launcher);
-    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes);
-    m_registration = std::make_unique<PhraseRegistration>(parts, *m_listPanel, m_services.asker);
+    m_entryModes = std::make_unique<EntryModes>(parts, *m_files, m_services.asker,
+                                                m_services.clock, m_services.launcher);
+    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes, *m_files);
+    m_registration =
+        std::make_unique<PhraseRegistration>(parts, *m_listPanel, *m_files, m_services.asker);
     m_listSelection = std::make_unique<ListSelection>(parts, m_services.beeper);
     m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper);
     connect(m_boardEntry.get(), &BoardEntry::entered, m_listPanel.get(),
             &ListPanel::suggestPhrases);
 }
 
-// Form_Load. The single-instance guard has run before the window exists.
+// Form_Load. The single-instance guard has run before the window exists, so
+// no save of another copy is under way when stray temporary files go.
 void TalkWindow::startUp() {
+    m_files->removeStrayTemporaries();
     m_state.settings = readSettings(m_services.store);
     const BusyPointer busy;
     setWindowTitle(QStringLiteral("TaviMail!  ") + QStringLiteral("Ver 1.1"));

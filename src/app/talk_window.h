@@ -8,6 +8,7 @@
 #include <memory>
 
 class BoardEntry;
+class DataFiles;
 class EditButtons;
 class EntryModes;
 class ListPanel;
@@ -55,6 +56,7 @@ private:
 
     Services& m_services;
     SharedState m_state;
+    std::unique_ptr<DataFiles> m_files;
     TwipLayout* m_layout;
     TalkControls m_c;
     std::unique_ptr<TextPanel> m_textPanel;

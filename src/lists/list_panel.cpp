@@ -28,17 +28,18 @@ constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
+ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, DataFiles& files)
     : m_p(parts)
-    , m_entryModes(entryModes) {
+    , m_entryModes(entryModes)
+    , m_files(files) {
     connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
 
 void ListPanel::loadPhraseBook() {
-    loadPhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases), m_p.c.grdEx->cells(),
-                   m_p.state.phraseTexts);
+    loadPhraseFile(m_files.phrases(), m_p.c.grdEx->cells(), m_p.state.phraseTexts);
     fillPhraseIndex(m_p.c.grdEx->cells());
+    m_files.noticeIfUnreadable(m_files.phrases());
 }
 
 void ListPanel::suggestPhrases(const QString& text) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class DataFiles;
 class EntryModes;
 class QWidget;
 class TextPanel;
@@ -20,9 +21,10 @@ struct TalkControls;
 class ListPanel final : public QObject {
     Q_OBJECT
 public:
-    ListPanel(const TalkParts& parts, EntryModes& entryModes);
+    ListPanel(const TalkParts& parts, EntryModes& entryModes, DataFiles& files);
 
     // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt.
+    // A phrase book that cannot be read is noticed.
     void loadPhraseBook();
 
     // SuggestPhrases: after an entry at the end of the text, offers the phrases
@@ -41,4 +43,5 @@ private:
 
     const TalkParts m_p;
     EntryModes& m_entryModes;
+    DataFiles& m_files;
 };

@@ -13,19 +13,8 @@ class EntryModesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
 
-    // Opens the entry on `row` of the list behind the command row.
-    void openEntry(int commandRow, int row = 0) {
-        f->c().cmdSamp->click();
-        WindowFixture::tap(f->c().grdEx, commandRow, 1);
-        f->c().cmdDec->click();
-        WindowFixture::tap(commandRow == 0 ? f->c().grdDay : f->c().grdAD, row, 1);
-        f->c().cmdDec->click();
-    }
-    // From the address on `row` to the mail list.
-    void openMails(int row) {
-        openEntry(1, row);
-        f->c().cmdBack->click();
-    }
+    void openEntry(int commandRow, int row = 0) { f->openEntry(commandRow, row); }
+    void openMails(int row) { f->openMails(row); }
     QString mode() { return f->c().cmdSamp->text(); }
     QList<ScriptedAsker::Question>& asked() { return f->fakes.asker.asked; }
 

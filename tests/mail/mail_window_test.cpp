@@ -17,7 +17,8 @@ class MailWindowTest : public QObject {
 private slots:
     void windowAtScale() {
         RecordingLauncher launcher;
-        MailWindow window(launcher, 2.0);
+        ScriptedAsker asker;
+        MailWindow window(launcher, asker, 2.0);
         QCOMPARE(window.windowTitle(), u"メール送信！"_qs);
         QCOMPARE(window.size(), QSize(2036, 1482));
         QCOMPARE(window.lblMail->geometry(), QRect(432, 128, 1558, 98));
@@ -28,7 +29,8 @@ private slots:
     // subject does, once it is lifted.
     void onlyItsButtonsAndLabelsClose() {
         RecordingLauncher launcher;
-        MailWindow window(launcher);
+        ScriptedAsker asker;
+        MailWindow window(launcher, asker);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.close());
@@ -44,6 +46,25 @@ private slots:
         QVERIFY(address.isEmpty() && !window.isVisible());
     }
 
+    // A mail that cannot be handed over is noticed; the window stays open
+    // with the mail, ready to try again.
+    void mailNotHandedOverIsNoticed() {
+        RecordingLauncher launcher;
+        launcher.succeeds = false;
+        ScriptedAsker asker;
+        MailWindow window(launcher, asker);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, u"明日は雨です"_qs);
+        window.cmdSend->click();
+        QCOMPARE(launcher.opened.size(), 1);
+        QCOMPARE(asker.asked.size(), 1);
+        QCOMPARE(asker.asked.first().message, u"メールを渡せませんでした。"_qs);
+        QCOMPARE(asker.asked.first().style, 48);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.txtData->toPlainText(), u"明日は雨です"_qs);
+    }
+
     // The real path: QDesktopServices runs the first xdg-open on the PATH with
     // the URL as its one argument. The offscreen platform opens no URLs; the
     // mail_window_xdg_open test runs this on X11 under a virtual display.
@@ -51,6 +72,43 @@ private slots:
         if (QGuiApplication::platformName() == "offscreen")
             QSKIP("needs a display: run by mail_window_xdg_open");
         QTemporaryDir folder;
+        const QString received = xdgOpenInto(folder);
+        ScriptedAsker asker;
+        DesktopUrlLauncher launcher;
+        MailWindow window(launcher, asker);
+        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, u"a&b #c\n明日は雨です"_qs);
+        window.cmdSend->click();
+        QFile result(received);
+        QTRY_VERIFY(result.exists());
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(),
+                 "1\nmailto:y@x.jp?subject=%E6%98%8E%E6%97%A5%E3%81%AF&body=a%26b%20%23c%"
+                 "0D%0A%E6%98%8E%E6%97%A5%E3%81%AF%E9%9B%A8%E3%81%A7%E3%81%99\n");
+        QVERIFY(asker.asked.isEmpty());
+    }
+
+    // A mail longer than the system passes to a program (128 KiB for one
+    // argument, about 14 500 kana) does not start the mail program: the
+    // launcher says so and the user is told.
+    void desktopLauncherReportsALongMail() {
+        if (QGuiApplication::platformName() == "offscreen")
+            QSKIP("needs a display: run by mail_window_xdg_open");
+        QTemporaryDir folder;
+        const QString received = xdgOpenInto(folder);
+        ScriptedAsker asker;
+        DesktopUrlLauncher launcher;
+        MailWindow window(launcher, asker);
+        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, QString(15000, QChar(u'あ')));
+        window.cmdSend->click();
+        QCOMPARE(asker.asked.size(), 1);
+        QCOMPARE(asker.asked.first().message, u"メールを渡せませんでした。"_qs);
+        QVERIFY(!QFile::exists(received));
+    }
+
+private:
+    // Puts an xdg-open first on the PATH that writes its arguments into a
+    // file of the folder, whose name it returns.
+    static QString xdgOpenInto(const QTemporaryDir& folder) {
         const QString received = folder.filePath("received");
         QFile script(folder.filePath("xdg-open"));
         QVERIFY(script.open(QIODevice::WriteOnly));
@@ -61,17 +119,7 @@ private slots:
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         qputenv("PATH", folder.path().toUtf8() + ':' + qgetenv("PATH"));
-
-        DesktopUrlLauncher launcher;
-        MailWindow window(launcher);
-        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, u"a&b #c\n明日は雨です"_qs);
-        window.cmdSend->click();
-        QFile result(received);
-        QTRY_VERIFY(result.exists());
-        QVERIFY(result.open(QIODevice::ReadOnly));
-        QCOMPARE(result.readAll(),
-                 "1\nmailto:y@x.jp?subject=%E6%98%8E%E6%97%A5%E3%81%AF&body=a%26b%20%23c%"
-                 "0D%0A%E6%98%8E%E6%97%A5%E3%81%AF%E9%9B%A8%E3%81%A7%E3%81%99\n");
+        return received;
     }
 };
 

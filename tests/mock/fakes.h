@@ -77,8 +77,12 @@ public:
 
 class RecordingLauncher final : public UrlLauncher {
 public:
-    void open(const QUrl& url) override { opened.append(url); }
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return succeeds;
+    }
     QList<QUrl> opened;
+    bool succeeds = true;
 };
 
 class FixedClock final : public Clock {
