@@ -72,7 +72,8 @@ private slots:
         if (QGuiApplication::platformName() == "offscreen")
             QSKIP("needs a display: run by mail_window_xdg_open");
         QTemporaryDir folder;
-        const QString received = xdgOpenInto(folder);
+        const QString received = folder.filePath("received");
+        installXdgOpen(received);
         ScriptedAsker asker;
         DesktopUrlLauncher launcher;
         MailWindow window(launcher, asker);
@@ -94,7 +95,8 @@ private slots:
         if (QGuiApplication::platformName() == "offscreen")
             QSKIP("needs a display: run by mail_window_xdg_open");
         QTemporaryDir folder;
-        const QString received = xdgOpenInto(folder);
+        const QString received = folder.filePath("received");
+        installXdgOpen(received);
         ScriptedAsker asker;
         DesktopUrlLauncher launcher;
         MailWindow window(launcher, asker);
@@ -106,11 +108,11 @@ private slots:
     }
 
 private:
-    // Puts an xdg-open first on the PATH that writes its arguments into a
-    // file of the folder, whose name it returns.
-    static QString xdgOpenInto(const QTemporaryDir& folder) {
-        const QString received = folder.filePath("received");
-        QFile script(folder.filePath("xdg-open"));
+    // Puts an xdg-open first on the PATH that writes its arguments into the
+    // file `received`.
+    static void installXdgOpen(const QString& received) {
+        const QString folder = QFileInfo(received).path();
+        QFile script(folder + "/xdg-open");
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(QString("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.part'\n"
                              "mv '%1.part' '%1'\n")
@@ -118,8 +120,7 @@ private:
                          .toUtf8());
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
-        qputenv("PATH", folder.path().toUtf8() + ':' + qgetenv("PATH"));
-        return received;
+        qputenv("PATH", folder.toUtf8() + ':' + qgetenv("PATH"));
     }
 };
 

@@ -69,6 +69,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(locked(), 20000);
         stop(unusableRuntime);
 
+        QFile::remove(SingleInstance::lockPath(m_app.path()));
         QVERIFY(QDir(m_app.path()).mkdir("Talk.lock"));
         QTemporaryDir runtime;
         QProcess noLock;
