@@ -12,7 +12,7 @@ RUN_PACKAGES=(
     fonts-ipafont-gothic espeak-ng
 )
 # What the tests and benchmarks need beyond that.
-TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev xvfb xauth)
+TEST_PACKAGES=(pulseaudio libbenchmark-dev libx11-dev xvfb xauth xdotool)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

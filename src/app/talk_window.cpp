@@ -60,8 +60,8 @@ void TalkWindow::connectSubsystems() {
     m_voice = std::make_unique<VoiceOutput>(m_services.voice, m_services.pause, m_state);
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
     m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, m_services.pause, m_services.beeper);
-    m_entryModes = std::make_unique<EntryModes>(parts, *m_files, m_services.asker,
-                                                m_services.clock, m_services.launcher);
+    m_entryModes = std::make_unique<EntryModes>(parts, *m_files, m_services.asker, m_services.clock,
+                                                m_services.launcher);
     m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes, *m_files);
     m_registration =
         std::make_unique<PhraseRegistration>(parts, *m_listPanel, *m_files, m_services.asker);

@@ -26,8 +26,8 @@ void DataFiles::noticeIfUnreadable(const RecordFile& file) {
 bool DataFiles::store(RecordFile& file, const QStringList& records, const QString& title) {
     const RecordFile::Encoded encoded = file.encode(records);
     if (!encoded.lost.isEmpty() &&
-        !m_asker.ask(QStringLiteral("保存できない文字があります：") + encoded.lost,
-                     Asker::OkCancel, title))
+        !m_asker.ask(QStringLiteral("保存できない文字があります：") + encoded.lost, Asker::OkCancel,
+                     title))
         return false;
     if (file.write(encoded))
         return true;

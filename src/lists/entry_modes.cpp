@@ -221,7 +221,8 @@ void EntryModes::leaveMode(const QString& caption) {
     const int opened = m_p.state.openedRow;
     if (caption == kDiaryMode) {
         const QString title = QStringLiteral("日記の終了");
-        if (!m_p.c.grdDay->isVisible() && confirm(QStringLiteral("日記を登録して終了します"), title)) {
+        if (!m_p.c.grdDay->isVisible() &&
+            confirm(QStringLiteral("日記を登録して終了します"), title)) {
             if (!m_files.store(m_files.diary(), diaryRecords(m_p.c.grdDay->cells(), opened, text),
                                title))
                 return;

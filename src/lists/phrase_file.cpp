@@ -1,8 +1,8 @@
 #include "lists/phrase_file.h"
 
 #include "platform/grid_model.h"
-#include "platform/spaces.h"
 #include "platform/record_file.h"
+#include "platform/spaces.h"
 
 void loadPhraseFile(RecordFile& file, GridModel& grdEx, QStringList& phraseTexts) {
     QStringList texts = file.read();

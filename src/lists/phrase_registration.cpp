@@ -24,8 +24,8 @@ namespace {
 constexpr int kHeadingTwips = 2500;
 } // namespace
 
-PhraseRegistration::PhraseRegistration(const TalkParts& parts, ListPanel& lists,
-                                       DataFiles& files, Asker& asker)
+PhraseRegistration::PhraseRegistration(const TalkParts& parts, ListPanel& lists, DataFiles& files,
+                                       Asker& asker)
     : m_p(parts)
     , m_lists(lists)
     , m_files(files)

@@ -113,8 +113,7 @@ public:
     // Calls onChar(character, byte count, exact) for each character of the
     // bytes in turn; an invalid or cut-off sequence gives U+FFFD for its first
     // byte alone, so that a damaged file still shows the rest of its text.
-    template <typename OnChar>
-    void walk(QByteArrayView bytes, OnChar onChar) const {
+    template <typename OnChar> void walk(QByteArrayView bytes, OnChar onChar) const {
         for (qsizetype i = 0; i < bytes.size(); ++i) {
             const uchar byte = uchar(bytes.at(i));
             char16_t c = m_single[byte];
@@ -216,7 +215,8 @@ QString decode(QByteArrayView bytes, bool* exact) {
 std::vector<int> charLengths(QByteArrayView bytes) {
     std::vector<int> lengths;
     lengths.reserve(size_t(bytes.size()));
-    decodeTable().walk(bytes, [&lengths](char16_t, int length, bool) { lengths.push_back(length); });
+    decodeTable().walk(bytes,
+                       [&lengths](char16_t, int length, bool) { lengths.push_back(length); });
     return lengths;
 }
 

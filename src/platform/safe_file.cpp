@@ -81,14 +81,14 @@ QString temporaryName(const QString& target) {
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QString name = target + QLatin1Char('.');
     for (int i = 0; i < 6; ++i)
-        name += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+        name +=
+            QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
     return name;
 }
 
 // Calls make(name) with fresh temporary names until it succeeds or fails for
 // another reason than the name being taken. The name used, or empty.
-template <typename Make>
-QString withFreshName(const QString& target, Make make) {
+template <typename Make> QString withFreshName(const QString& target, Make make) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString name = temporaryName(target);
         if (make(native(name)))
@@ -269,9 +269,8 @@ bool save(const QString& path, const QByteArray& bytes, int generations) {
 void removeStrayTemporaries(const QString& path, const QDateTime& before) {
     std::optional<struct stat> existing;
     const QFileInfo target(saveTarget(path, existing).value_or(path));
-    const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QRegularExpression::escape(target.fileName()) +
-                                            QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
     const QDir folder = target.absoluteDir();
     const qint64 limit = before.toMSecsSinceEpoch();
     for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {

@@ -11,9 +11,9 @@
 class SingleInstance {
 public:
     enum class Outcome {
-        Acquired,       // this process is now the only one on the folder
-        HeldByAnother,  // another copy runs on the folder
-        Unavailable,    // the lock could not be made (see error())
+        Acquired,      // this process is now the only one on the folder
+        HeldByAnother, // another copy runs on the folder
+        Unavailable,   // the lock could not be made (see error())
     };
 
     explicit SingleInstance(const QString& dataFolder);

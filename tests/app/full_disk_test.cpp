@@ -44,14 +44,15 @@ class FullDiskTest : public QObject {
     }
     void makeRoom() { QVERIFY(QFile::remove(fillPath())); }
     void remount(const char* mode) {
-        QCOMPARE(QProcess::execute("mount", {"-o", QStringLiteral("remount,%1").arg(mode), m_tmpfs}),
-                 0);
+        QCOMPARE(
+            QProcess::execute("mount", {"-o", QStringLiteral("remount,%1").arg(mode), m_tmpfs}), 0);
     }
 
     // Files of a few kilobytes, as most users have: well under the 16 KiB
     // that a save buffers before it writes.
     static void writeDataFiles(WindowFixture& f) {
-        QStringList phrases{u"ああああ日記ダミー消さないでね！"_qs, u"ああああ日記ダミー消さないでね！"_qs};
+        QStringList phrases{u"ああああ日記ダミー消さないでね！"_qs,
+                            u"ああああ日記ダミー消さないでね！"_qs};
         QStringList days;
         QStringList addresses;
         QStringList mails;
@@ -75,8 +76,10 @@ class FullDiskTest : public QObject {
         };
         switch (save) {
         case Register:
-            return {"Talk.txt", [](WindowFixture& f) { f.panel().setText(u"あたらしい_"_qs); },
-                    [](WindowFixture& f) { f.c().cmdSampADD->click(); }, u"あたらしい_"_qs,
+            return {"Talk.txt",
+                    [](WindowFixture& f) { f.panel().setText(u"あたらしい_"_qs); },
+                    [](WindowFixture& f) { f.c().cmdSampADD->click(); },
+                    u"あたらしい_"_qs,
                     u"例文表示"_qs,
                     [](const QStringList& records) { return records.contains(u"あたらしい"_qs); }};
         case Delete:
@@ -89,27 +92,31 @@ class FullDiskTest : public QObject {
                         f.fakes.asker.answers = {true};
                         f.c().cmdSampDel->click();
                     },
-                    QString(), u"例文終了"_qs,
+                    QString(),
+                    u"例文終了"_qs,
                     [](const QStringList& records) {
                         return records.size() == 301 && !records.contains(u"いつもありがとう0"_qs);
                     }};
         case Diary:
-            return {"day.txt",
-                    [](WindowFixture& f) {
-                        f.openEntry(0);
-                        f.panel().setText(u"はれ"_qs);
-                    },
-                    yes, u"はれ_"_qs, u"日記終了"_qs,
-                    [](const QStringList& records) {
-                        return records.first() == u"26.12.05 はれ_"_qs;
-                    }};
+            return {
+                "day.txt",
+                [](WindowFixture& f) {
+                    f.openEntry(0);
+                    f.panel().setText(u"はれ"_qs);
+                },
+                yes,
+                u"はれ_"_qs,
+                u"日記終了"_qs,
+                [](const QStringList& records) { return records.first() == u"26.12.05 はれ_"_qs; }};
         case Address:
             return {"addres.txt",
                     [](WindowFixture& f) {
                         f.openEntry(1);
                         f.panel().setText(u"たなか,tanaka@example.jp"_qs);
                     },
-                    yes, u"たなか,tanaka@example.jp_"_qs, u"ﾒﾙｱﾄﾞ終了"_qs,
+                    yes,
+                    u"たなか,tanaka@example.jp_"_qs,
+                    u"ﾒﾙｱﾄﾞ終了"_qs,
                     [](const QStringList& records) {
                         return records.contains(u"たなか,tanaka@example.jp"_qs);
                     }};
@@ -120,7 +127,9 @@ class FullDiskTest : public QObject {
                         f.c().cmdDec->click();
                         f.panel().setText(u"またね"_qs);
                     },
-                    yes, u"またね_"_qs, u"ﾒｰﾙ終了"_qs,
+                    yes,
+                    u"またね_"_qs,
+                    u"ﾒｰﾙ終了"_qs,
                     [](const QStringList& records) { return records.first() == u"またね_"_qs; }};
         }
         return {};
@@ -198,8 +207,8 @@ private slots:
         }
         QSettingsStore store(conf);
         FakeServices& k = f.fakes;
-        Services services{store,       k.voice, k.pause, k.beeper, k.clipboard,
-                          k.launcher, k.clock, k.asker};
+        Services services{store,       k.voice,    k.pause, k.beeper,
+                          k.clipboard, k.launcher, k.clock, k.asker};
         f.open(services);
         const QByteArray before = readBytes(conf);
         QVERIFY(before.size() > 4096);

@@ -1,5 +1,5 @@
-#include "lists/list_panel.h"
 #include "file_fixtures.h"
+#include "lists/list_panel.h"
 #include "platform/colors.h"
 #include "window_fixture.h"
 

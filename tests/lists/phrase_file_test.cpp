@@ -44,8 +44,8 @@ private slots:
         grid.setCols(2);
         grid.setAllTexts(
             {{"", u"日記"_qs}, {"", u" メール "_qs}, {"", "  "}, {"", u" おはよう"_qs}});
-        QCOMPARE(phraseRecords(grid), (QStringList{kPhrasePlaceholder, kPhrasePlaceholder,
-                                                   u" おはよう"_qs}));
+        QCOMPARE(phraseRecords(grid),
+                 (QStringList{kPhrasePlaceholder, kPhrasePlaceholder, u" おはよう"_qs}));
     }
 
     // A phrase sorting before the placeholder survives relabelling and saving.

@@ -22,15 +22,30 @@ private slots:
         QTest::addColumn<QString>("body");
         QTest::addColumn<QString>("sentSubject"); // the subject holds no line break
         QTest::addColumn<QString>("sentBody");    // line breaks as CR LF
-        QTest::newRow("cc in the address")
-            << "yamada@example.jp?cc=spy@example.org" << "hi" << "b" << "hi" << "b";
-        QTest::newRow("fragment in the address") << "a#b@example.jp" << "s" << "b" << "s" << "b";
-        QTest::newRow("escape in the address") << "a%41b@example.jp" << "s" << "b" << "s" << "b";
-        QTest::newRow("blanks, & and kana in the address")
-            << u"山田 太郎&co=1@例え.jp"_qs << "s" << "b" << "s" << "b";
-        QTest::newRow("line breaks in the subject")
-            << "y@x.jp" << "hi\r\nBcc: spy@example.org\nx\ry" << "b"
-            << "hi Bcc: spy@example.org x y" << "b";
+        QTest::newRow("cc in the address") << "yamada@example.jp?cc=spy@example.org"
+                                           << "hi"
+                                           << "b"
+                                           << "hi"
+                                           << "b";
+        QTest::newRow("fragment in the address") << "a#b@example.jp"
+                                                 << "s"
+                                                 << "b"
+                                                 << "s"
+                                                 << "b";
+        QTest::newRow("escape in the address") << "a%41b@example.jp"
+                                               << "s"
+                                               << "b"
+                                               << "s"
+                                               << "b";
+        QTest::newRow("blanks, & and kana in the address") << u"山田 太郎&co=1@例え.jp"_qs << "s"
+                                                           << "b"
+                                                           << "s"
+                                                           << "b";
+        QTest::newRow("line breaks in the subject") << "y@x.jp"
+                                                    << "hi\r\nBcc: spy@example.org\nx\ry"
+                                                    << "b"
+                                                    << "hi Bcc: spy@example.org x y"
+                                                    << "b";
         QTest::newRow("signs in the body")
             << "y@x.jp" << u"明日は 晴れ?"_qs << u"a&b=c#d%e\r\nf\ng\rh&cc=z@y"_qs
             << u"明日は 晴れ?"_qs << u"a&b=c#d%e\r\nf\r\ng\r\nh&cc=z@y"_qs;
@@ -41,8 +56,8 @@ private slots:
         QFETCH(QString, body);
         QFETCH(QString, sentSubject);
         QFETCH(QString, sentBody);
-        const QUrl url = QUrl::fromEncoded(mailtoUrl(address, subject, body).toUtf8(),
-                                           QUrl::StrictMode);
+        const QUrl url =
+            QUrl::fromEncoded(mailtoUrl(address, subject, body).toUtf8(), QUrl::StrictMode);
         QVERIFY(url.isValid());
         QCOMPARE(url.scheme(), QString("mailto"));
         QCOMPARE(url.path(QUrl::FullyDecoded), address);

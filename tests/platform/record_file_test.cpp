@@ -21,8 +21,8 @@ private:
     static QStringList read(const QString& path) { return RecordFile(path).read(); }
     // The names in a folder, to see that a save left nothing behind.
     static QStringList names(const QString& folder) {
-        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::System |
-                                                   QDir::Hidden | QDir::NoDotAndDotDot);
+        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                   QDir::NoDotAndDotDot);
         names.sort();
         return names;
     }
@@ -69,7 +69,8 @@ private slots:
         // One "?" per character the code page lacks, a surrogate pair included,
         // and each such character named once.
         RecordFile file(path("out.txt"));
-        const RecordFile::Encoded encoded = file.encode({u"おはよう"_qs, QString(), u"～ a😀éb😀"_qs});
+        const RecordFile::Encoded encoded =
+            file.encode({u"おはよう"_qs, QString(), u"～ a😀éb😀"_qs});
         QCOMPARE(encoded.lost, u"😀é"_qs);
         QVERIFY(file.write(encoded));
         QCOMPARE(readBytes(path("out.txt")),
@@ -193,7 +194,7 @@ private slots:
     void removesStrayTemporaries() {
         QTemporaryDir dir;
         const QStringList stray{"Talk.txt.Ab3xYz", "Talk.txt.000000"};
-        const QStringList kept{"Talk.txt",     "Talk.txt.1",     "Talk.txt.Ab3xYzz",
+        const QStringList kept{"Talk.txt",      "Talk.txt.1",     "Talk.txt.Ab3xYzz",
                                "Talk.txt.Ab3x", "day.txt.Ab3xYz", "Talk.txt.newer1"};
         for (const QString& name : stray + kept)
             QVERIFY(writeBytes(dir.filePath(name), "x"));

@@ -28,7 +28,9 @@ class SingleInstanceTest : public QObject {
         process.kill();
         process.waitForFinished();
     }
-    bool locked() { return SingleInstance(m_app.path()).acquire() != SingleInstance::Outcome::Acquired; }
+    bool locked() {
+        return SingleInstance(m_app.path()).acquire() != SingleInstance::Outcome::Acquired;
+    }
 
 private slots:
     void initTestCase() { QVERIFY(QFile::copy(TALK_EXECUTABLE, program())); }
