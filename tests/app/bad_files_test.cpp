@@ -51,8 +51,7 @@ private slots:
         }
         QSettingsStore store(f.dir.filePath("config/Talk.conf"));
         FakeServices& k = f.fakes;
-        Services services{store,       k.voice,    k.pause, k.beeper,
-                          k.clipboard, k.launcher, k.clock, k.asker};
+        Services services = k.withStore(store);
         f.open(services);
 
         f.panel().setText(u"あ_"_qs); // 例文追加

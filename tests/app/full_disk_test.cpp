@@ -207,8 +207,7 @@ private slots:
         }
         QSettingsStore store(conf);
         FakeServices& k = f.fakes;
-        Services services{store,       k.voice,    k.pause, k.beeper,
-                          k.clipboard, k.launcher, k.clock, k.asker};
+        Services services = k.withStore(store);
         f.open(services);
         const QByteArray before = readBytes(conf);
         QVERIFY(before.size() > 4096);

@@ -118,4 +118,9 @@ struct FakeServices {
     FixedClock clock;
     ScriptedAsker asker;
     Services services{store, voice, pause, beeper, clipboard, launcher, clock, asker};
+
+    // The same fakes with another settings store (a real one on a file).
+    Services withStore(SettingsStore& other) {
+        return {other, voice, pause, beeper, clipboard, launcher, clock, asker};
+    }
 };
