@@ -120,7 +120,8 @@ std::optional<QString> saveTarget(const QString& path, std::optional<struct stat
         if (::stat(native(target).constData(), &status) != 0)
             return std::nullopt;
     }
-    if (!S_ISREG(status.st_mode))
+    // A file its owner made read-only is meant to stay as it is.
+    if (!S_ISREG(status.st_mode) || ::access(native(target).constData(), W_OK) != 0)
         return std::nullopt;
     existing = status;
     return target;

@@ -41,7 +41,8 @@ ReadResult read(const QString& path);
 // "<name>.<generations>" and the oldest drops off; a previous content that
 // cannot be kept fails the save before anything is replaced. False when the
 // save did not happen: the file is then as it was. Nothing is written where a
-// file of another kind (a pipe, a folder, a broken link) stands.
+// file of another kind (a pipe, a folder, a broken link) or a read-only file
+// stands.
 bool save(const QString& path, const QByteArray& bytes, int generations = 0);
 
 // Removes the temporary files that saves of path cut off by a crash left
