@@ -1,4 +1,5 @@
 #include "platform/qsettings_store.h"
+#include "platform/safe_file.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -106,6 +107,26 @@ private slots:
             QDir(f.dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
         names.sort();
         QCOMPARE(names, (QStringList{"Talk.txt", "addres.txt", "config", "day.txt", "mail.txt"}));
+    }
+
+    // A phrase book larger than any real one is refused as damaged: the user
+    // is told at start, and it is never rewritten.
+    void tooLargeFileIsNoticedAndKept() {
+        WindowFixture f;
+        const QString book = f.dir.filePath("Talk.txt");
+        {
+            QFile large(book); // sparse: no room taken
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(safe_file::kMaxBytes + 1));
+        }
+        const QString before = identity(book);
+        f.open();
+        QCOMPARE(f.fakes.asker.asked.size(), 1);
+        QCOMPARE(f.fakes.asker.asked.first().message, u"「Talk.txt」を読めませんでした。"_qs);
+        f.panel().setText(u"あ_"_qs);
+        f.c().cmdSampADD->click();
+        QCOMPARE(f.fakes.asker.asked.last().message, u"「Talk.txt」を保存できませんでした。"_qs);
+        QCOMPARE(identity(book), before);
+        QCOMPARE(QFileInfo(book).size(), safe_file::kMaxBytes + 1);
     }
 };
 

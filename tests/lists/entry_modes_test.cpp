@@ -42,6 +42,25 @@ private slots:
                  QStringList({"26.12.05 はれ", "26.12.04 ", "26.12.03 くもり"}));
     }
 
+    // A day stored after today (the clock was once ahead) stays above today's
+    // row, which is the one chosen and opened.
+    void diaryOpensTodayBelowALaterDay() {
+        f->writeFile("day.txt", {"27.01.09 みらい", "26.12.04 きのう"});
+        f->open();
+        f->c().cmdSamp->click();
+        WindowFixture::tap(f->c().grdEx, 0, 1);
+        f->c().cmdDec->click();
+        QCOMPARE(WindowFixture::column(f->c().grdDay, 0),
+                 QStringList({"27.01.09", "26.12.05", "26.12.04"}));
+        QCOMPARE(f->window().state().selectedRow, 1);
+        f->c().cmdDec->click();
+        QCOMPARE(f->window().state().openedRow, 1);
+        f->panel().setText("きょう");
+        f->c().cmdSamp->click();
+        QCOMPARE(f->readFile("day.txt"),
+                 QStringList({"27.01.09 みらい", "26.12.05 きょう", "26.12.04 きのう"}));
+    }
+
     void failedDiarySaveKeepsTextAndMode() {
         QVERIFY(QDir(f->dir.path()).mkdir("day.txt"));
         f->open();
