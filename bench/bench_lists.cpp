@@ -9,6 +9,7 @@
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/grid_model.h"
+#include "platform/record_file.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -36,36 +37,28 @@ QStringList makeBook(int count) {
 
 // A Talk.txt in a temporary folder, written once per book size.
 struct BookFile {
-    explicit BookFile(int count) {
-        GridModel grid;
-        grid.setCols(2);
-        std::vector<QStringList> rows;
-        for (const QString& text : makeBook(count))
-            rows.push_back({QString(), text});
-        grid.setAllTexts(rows);
-        savePhraseFile(path(), grid);
-    }
-    QString path() const { return dir.filePath("Talk.txt"); }
+    explicit BookFile(int count) { file.write(file.encode(makeBook(count))); }
     QTemporaryDir dir;
+    RecordFile file{dir.filePath("Talk.txt")};
 };
 
 void BM_LoadPhraseFile(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
     for (auto _ : state) {
-        loadPhraseFile(book.path(), grid, texts);
+        loadPhraseFile(book.file, grid, texts);
         benchmark::DoNotOptimize(texts.size());
     }
 }
 
 void BM_FillPhraseIndex(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
     for (auto _ : state) {
         state.PauseTiming();
-        loadPhraseFile(book.path(), grid, texts);
+        loadPhraseFile(book.file, grid, texts);
         state.ResumeTiming();
         fillPhraseIndex(grid);
     }
@@ -99,14 +92,14 @@ void BM_OrderCandidatesByUse(benchmark::State& state) {
 
 // The phrase list's kana rows put in the order of use after it is indexed.
 void BM_OrderPhraseListByUse(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
-    loadPhraseFile(book.path(), grid, texts);
+    loadPhraseFile(book.file, grid, texts);
     const PhraseUses uses = countEvery(texts);
     for (auto _ : state) {
         state.PauseTiming();
-        loadPhraseFile(book.path(), grid, texts);
+        loadPhraseFile(book.file, grid, texts);
         fillPhraseIndex(grid);
         state.ResumeTiming();
         orderPhraseListByUse(grid, uses);
@@ -114,13 +107,13 @@ void BM_OrderPhraseListByUse(benchmark::State& state) {
 }
 
 void BM_SavePhraseFile(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
-    loadPhraseFile(book.path(), grid, texts);
+    loadPhraseFile(book.file, grid, texts);
     fillPhraseIndex(grid);
     for (auto _ : state)
-        benchmark::DoNotOptimize(savePhraseFile(book.path(), grid));
+        benchmark::DoNotOptimize(book.file.write(book.file.encode(phraseRecords(grid))));
 }
 
 // The phrase list grid as the window builds it: list row heights, the
@@ -140,13 +133,13 @@ struct PhraseListGrid {
 // Opening the phrase list: the hidden grid is filled with its drawing
 // suspended, labelled and highlighted, then shown and drawn.
 void BM_OpenPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            loadPhraseFile(book.file, grid.cells(), list.texts);
             fillPhraseIndex(grid.cells());
             grid.setText(0, 1, kDiaryRowLabel);
             grid.setText(1, 1, kMailRowLabel);
@@ -164,7 +157,7 @@ void BM_OpenPhraseList(benchmark::State& state) {
 
 // Reloading and regrouping while the list stays on screen.
 void BM_FillShownPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
     grid.show();
@@ -172,7 +165,7 @@ void BM_FillShownPhraseList(benchmark::State& state) {
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            loadPhraseFile(book.file, grid.cells(), list.texts);
             fillPhraseIndex(grid.cells());
         }
         QCoreApplication::processEvents();
@@ -181,10 +174,10 @@ void BM_FillShownPhraseList(benchmark::State& state) {
 
 // A new scale of the window resizes every row of the list on screen.
 void BM_ScaleShownPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
-    loadPhraseFile(book.path(), grid.cells(), list.texts);
+    loadPhraseFile(book.file, grid.cells(), list.texts);
     fillPhraseIndex(grid.cells());
     grid.show();
     QCoreApplication::processEvents();

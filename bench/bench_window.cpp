@@ -21,11 +21,12 @@
 // "--phrases N" for one book size only (for profiling).
 #include "app/talk_window.h"
 #include "bench_stats.h"
+#include "file_fixtures.h"
 #include "lists/board_mode.h"
 #include "lists/list_panel.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 #include "text/text_panel.h"
 #include "window_fixture.h"
 
@@ -321,11 +322,12 @@ int main(int argc, char* argv[]) {
         fixture.fakes.store.values.insert(QStringLiteral("OPT3"), QStringLiteral("3"));
         fixture.fakes.store.values.insert(QStringLiteral("OPT1"), QStringLiteral("2"));
         const QStringList book = makeBook(phrases);
-        if (!writeRecords(fixture.dir.filePath(QStringLiteral("Talk.txt")), book))
+        RecordFile talk(fixture.dir.filePath(QStringLiteral("Talk.txt")));
+        if (!talk.write(talk.encode(book)))
             fail("Talk.txt could not be written");
         // A count for every phrase, read at start-up and used once learning
         // is switched on below.
-        if (!writeRecords(fixture.dir.filePath(QStringLiteral("TalkUse.txt")), makeUses(book)))
+        if (!writeRecordsTo(fixture.dir.filePath(QStringLiteral("TalkUse.txt")), makeUses(book)))
             fail("TalkUse.txt could not be written");
 
         benchStartUp(fixture, phrases, quick ? 3 : 11);

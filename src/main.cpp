@@ -17,15 +17,31 @@
 #include "voice/open_jtalk_synthesizer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     access::installAccessibility();
     const DataLocation location = DataLocation::ofThisProgram();
-    SingleInstance instance;
-    if (!instance.acquire())
+    // The lock lies in the data folder, which the first start of an installed
+    // program makes.
+    QDir().mkpath(location.dataDir);
+    SingleInstance instance(location.dataDir);
+    switch (instance.acquire()) {
+    case SingleInstance::Outcome::HeldByAnother:
         return 0;
+    case SingleInstance::Outcome::Unavailable:
+        // The program is the user's voice: a lock that cannot be made must not
+        // keep it from starting.
+        std::fprintf(stderr, "talk: %s; starting without the single-instance lock\n",
+                     qPrintable(instance.error()));
+        break;
+    case SingleInstance::Outcome::Acquired:
+        break;
+    }
 
     QSettingsStore store;
     QtVoicePlayer voice;

@@ -58,6 +58,7 @@ TalkWindow::TalkWindow(Services& services, const DataLocation& location, QWidget
     access::nameControls(m_c);
     m_state.appDir = location.dataDir;
     m_state.programDir = location.programDir;
+    m_files = std::make_unique<DataFiles>(m_state.appDir, services.asker);
     resize(m_layout->designPixels());
     connectSubsystems();
     startUp();
@@ -81,23 +82,26 @@ void TalkWindow::connectSubsystems() {
     m_editButtons = std::make_unique<EditButtons>(parts, m_services.clipboard);
     m_readAloud = std::make_unique<ReadAloud>(parts, *m_voice, *m_sentences, m_services.pause,
                                               m_services.beeper);
-    m_entryModes = std::make_unique<EntryModes>(parts, m_services.asker, m_services.clock,
+    m_entryModes = std::make_unique<EntryModes>(parts, *m_files, m_services.asker, m_services.clock,
                                                 m_services.launcher);
-    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes, *m_sentences);
-    m_registration = std::make_unique<PhraseRegistration>(parts, *m_listPanel, m_services.asker);
+    m_listPanel = std::make_unique<ListPanel>(parts, *m_entryModes, *m_sentences, *m_files);
+    m_registration =
+        std::make_unique<PhraseRegistration>(parts, *m_listPanel, *m_files, m_services.asker);
     m_listSelection = std::make_unique<ListSelection>(parts, m_services.beeper);
     m_boardEntry = std::make_unique<BoardEntry>(parts, *m_voice, m_services.beeper);
     connect(m_boardEntry.get(), &BoardEntry::entered, m_listPanel.get(),
             &ListPanel::suggestPhrases);
 }
 
-// Form_Load. The single-instance guard has run before the window exists.
+// Form_Load. The single-instance guard has run before the window exists, so
+// no save of another copy is under way when stray temporary files go.
 void TalkWindow::startUp() {
     if (!data_files::placeStarterFiles(m_state.programDir, m_state.appDir))
         askUser(
             m_services.asker, m_state,
             QStringLiteral("データのフォルダー「%1」を用意できませんでした。").arg(m_state.appDir),
             Asker::Notice, QStringLiteral("データ"));
+    m_files->removeStrayTemporaries();
     m_state.settings = readSettings(m_services.store);
     applyVoiceSettings();
     const BusyPointer busy;

@@ -11,6 +11,7 @@
 class BoardEntry;
 class ScanController;
 class ScanSystemTimer;
+class DataFiles;
 class EditButtons;
 class ExtendedOptionsDialog;
 class EntryModes;
@@ -73,6 +74,7 @@ private:
 
     Services& m_services;
     SharedState m_state;
+    std::unique_ptr<DataFiles> m_files;
     TwipLayout* m_layout;
     TalkControls m_c;
     std::unique_ptr<TextPanel> m_textPanel;

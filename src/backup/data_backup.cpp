@@ -1,12 +1,12 @@
 #include "backup/data_backup.h"
 
 #include "lists/data_files.h"
+#include "platform/safe_file.h"
 #include "text/recording_names.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <unistd.h>
 
 namespace {
@@ -19,18 +19,8 @@ bool needsEscape(QChar c) {
 
 // Replaces target with a copy of source as a whole, or leaves it as it was.
 bool replaceWithCopy(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    const safe_file::ReadResult in = safe_file::read(source);
+    return in.status == safe_file::ReadStatus::Read && safe_file::save(target, in.bytes);
 }
 
 // The data files and the phrase counts.

@@ -2,6 +2,7 @@
 
 #include "platform/asker.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,9 +42,36 @@ bool placeStarterFiles(const QString& programDir, const QString& dataDir) {
     return placed;
 }
 
-void noticeSaveFailed(Asker& asker, const QString& name) {
-    asker.ask(QStringLiteral("「%1」を保存できませんでした。").arg(name), Asker::Notice,
-              QStringLiteral("保存できません"));
+} // namespace data_files
+
+DataFiles::DataFiles(const QString& folder, Asker& asker)
+    : m_asker(asker)
+    , m_phrases(data_files::path(folder, data_files::kPhrases))
+    , m_diary(data_files::path(folder, data_files::kDiary))
+    , m_addresses(data_files::path(folder, data_files::kAddresses))
+    , m_mails(data_files::path(folder, data_files::kMails)) {}
+
+void DataFiles::noticeIfUnreadable(const RecordFile& file) {
+    if (file.unreadable())
+        m_asker.ask(QStringLiteral("「%1」を読めませんでした。").arg(file.fileName()),
+                    Asker::Notice, QStringLiteral("読めません"));
 }
 
-} // namespace data_files
+bool DataFiles::store(RecordFile& file, const QStringList& records, const QString& title) {
+    const RecordFile::Encoded encoded = file.encode(records);
+    if (!encoded.lost.isEmpty() &&
+        !m_asker.ask(QStringLiteral("保存できない文字があります：") + encoded.lost, Asker::OkCancel,
+                     title))
+        return false;
+    if (file.write(encoded))
+        return true;
+    m_asker.ask(QStringLiteral("「%1」を保存できませんでした。").arg(file.fileName()),
+                Asker::Notice, QStringLiteral("保存できません"));
+    return false;
+}
+
+void DataFiles::removeStrayTemporaries() {
+    const QDateTime start = QDateTime::currentDateTime();
+    for (const RecordFile* file : {&m_phrases, &m_diary, &m_addresses, &m_mails})
+        safe_file::removeStrayTemporaries(file->path(), start);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/record_file.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +28,40 @@ inline QString path(const QString& appDir, const QString& name) {
 // replaced. False when the folder could not be made or a file not copied.
 bool placeStarterFiles(const QString& programDir, const QString& dataDir);
 
-// Tells the user that a file could not be saved (its former content is kept),
-// so that a failed save is never taken for a stored one.
-void noticeSaveFailed(Asker& asker, const QString& name);
 } // namespace data_files
+
+// The four data files of the data folder, and how the lists read and store
+// them with the user told of whatever goes wrong: a file that cannot be read,
+// characters that cannot be kept, a save that failed. Each file remembers
+// what its last read found, so one DataFiles serves the whole session.
+class DataFiles {
+public:
+    DataFiles(const QString& folder, Asker& asker);
+
+    RecordFile& phrases() { return m_phrases; }
+    RecordFile& diary() { return m_diary; }
+    RecordFile& addresses() { return m_addresses; }
+    RecordFile& mails() { return m_mails; }
+
+    // Tells the user when the file's last read found a file it could not read
+    // (damaged or too large): its list shows nothing of it, and it is kept
+    // as it is.
+    void noticeIfUnreadable(const RecordFile& file);
+
+    // Stores the records in the file. Characters that the code page lacks are
+    // named first (style 33, under `title`): "ＯＫ" stores them as "?",
+    // "キャンセル" stores nothing. A save that fails is noticed (style 48) and
+    // the file keeps its former content. True only when the file was stored.
+    bool store(RecordFile& file, const QStringList& records, const QString& title);
+
+    // Removes what saves cut off by a crash left beside the files; called at
+    // start, when no save of this session has begun.
+    void removeStrayTemporaries();
+
+private:
+    Asker& m_asker;
+    RecordFile m_phrases;
+    RecordFile m_diary;
+    RecordFile m_addresses;
+    RecordFile m_mails;
+};

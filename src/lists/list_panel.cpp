@@ -31,10 +31,12 @@ constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences)
+ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences,
+                     DataFiles& files)
     : m_p(parts)
     , m_entryModes(entryModes)
-    , m_sentences(sentences) {
+    , m_sentences(sentences)
+    , m_files(files) {
     connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
 }
@@ -55,9 +57,9 @@ void ListPanel::loadUses() {
 }
 
 void ListPanel::loadPhraseBook() {
-    loadPhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases), m_p.c.grdEx->cells(),
-                   m_p.state.phraseTexts);
+    loadPhraseFile(m_files.phrases(), m_p.c.grdEx->cells(), m_p.state.phraseTexts);
     fillPhraseIndex(m_p.c.grdEx->cells());
+    m_files.noticeIfUnreadable(m_files.phrases());
     if (m_learning)
         orderPhraseListByUse(m_p.c.grdEx->cells(), m_uses);
 }

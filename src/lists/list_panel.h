@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class DataFiles;
 class EntryModes;
 class QWidget;
 class SentenceSpeaker;
@@ -23,10 +24,12 @@ struct TalkControls;
 class ListPanel final : public QObject {
     Q_OBJECT
 public:
-    ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences);
+    ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences,
+              DataFiles& files);
 
     // LoadPhraseFile then FillPhraseIndex: grdEx and phraseTexts from Talk.txt;
-    // when learning, the rows of each kana row in the order of use.
+    // when learning, the rows of each kana row in the order of use. A phrase
+    // book that cannot be read is noticed.
     void loadPhraseBook();
 
     // Whether the candidates and the phrase list come in the order of use
@@ -59,4 +62,5 @@ private:
     PhraseUses m_uses;
     bool m_learning = false;
     bool m_usesLoaded = false;
+    DataFiles& m_files;
 };

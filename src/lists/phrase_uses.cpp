@@ -1,6 +1,6 @@
 #include "lists/phrase_uses.h"
 
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 
 #include <cmath>
 #include <limits>
@@ -27,7 +27,7 @@ void PhraseUses::load(const QString& path) {
     m_lastChoice = 0;
     QHash<QString, Use> read;
     qint64 lastChoice = 0;
-    for (const QString& record : readRecords(path)) {
+    for (const QString& record : RecordFile(path).read()) {
         QString phrase;
         Use use;
         if (!parse(record, phrase, use.uses, use.last))
@@ -47,7 +47,8 @@ bool PhraseUses::save(const QString& path) const {
                        it.key());
     // The same content is stored in the same order, whatever the hash's order.
     records.sort();
-    return writeRecords(path, records);
+    RecordFile file(path);
+    return file.write(file.encode(records));
 }
 
 void PhraseUses::record(const QString& phrase) {

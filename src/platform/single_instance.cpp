@@ -1,22 +1,43 @@
 #include "platform/single_instance.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include <QFile>
 
-SingleInstance::SingleInstance(const QString& lockPath)
-    : m_lock(lockPath) {
-    // Only a lock whose process is gone counts as stale, however long the
-    // running instance has held it.
-    m_lock.setStaleLockTime(0);
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+SingleInstance::SingleInstance(const QString& dataFolder)
+    : m_path(lockPath(dataFolder)) {}
+
+SingleInstance::~SingleInstance() {
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
-bool SingleInstance::acquire() {
-    return m_lock.tryLock(0);
+QString SingleInstance::lockPath(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/Talk.lock");
 }
 
-QString SingleInstance::defaultLockPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/Talk.lock");
+SingleInstance::Outcome SingleInstance::acquire() {
+    const QByteArray path = QFile::encodeName(m_path);
+    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0644);
+    // A lock file made before the folder became read-only still serves.
+    if (m_fd < 0 && (errno == EROFS || errno == EACCES))
+        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0) {
+        const int error = errno;
+        m_error = QStringLiteral("cannot open the lock file %1: %2")
+                      .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
+        return Outcome::Unavailable;
+    }
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+        return Outcome::Acquired;
+    const int error = errno;
+    if (error == EWOULDBLOCK)
+        return Outcome::HeldByAnother;
+    m_error = QStringLiteral("cannot lock %1: %2")
+                  .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
+    return Outcome::Unavailable;
 }

@@ -1,18 +1,34 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
-// Tells whether another instance of the program runs, through a lock file in
-// the per-user runtime folder. A lock left by an instance that crashed is
-// stale and does not block the next start.
+// Keeps a second copy of the program from working on the same data folder,
+// where it would overwrite what the first one stores. The lock is the data
+// folder's own ("Talk.lock" in it), so copies started in different sessions
+// or runtime folders meet there too. It is a lock of the system's, held by
+// the open file, so it ends with the process however that ends: a crash
+// leaves nothing that blocks the next start.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& lockPath = defaultLockPath());
-    // True when this process is now the only instance.
-    bool acquire();
-    static QString defaultLockPath();
+    enum class Outcome {
+        Acquired,      // this process is now the only one on the folder
+        HeldByAnother, // another copy runs on the folder
+        Unavailable,   // the lock could not be made (see error())
+    };
+
+    explicit SingleInstance(const QString& dataFolder);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    Outcome acquire();
+    // Why the lock could not be made, for the user.
+    const QString& error() const { return m_error; }
+
+    static QString lockPath(const QString& dataFolder);
 
 private:
-    QLockFile m_lock;
+    QString m_path;
+    int m_fd = -1;
+    QString m_error;
 };

@@ -1,30 +1,24 @@
 #include "voice/take_files.h"
 
+#include "platform/safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 
 namespace take_files {
 
 namespace {
 std::optional<QByteArray> read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    safe_file::ReadResult result = safe_file::read(path);
+    if (result.status != safe_file::ReadStatus::Read)
         return std::nullopt;
-    return file.readAll();
+    return std::move(result.bytes);
 }
 
 bool write(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return safe_file::save(path, bytes);
 }
 } // namespace
 

@@ -114,7 +114,10 @@ QByteArray WavSound::toBytes() const {
     return bytes;
 }
 
+// A cached sentence needs no sync to the disk: a file that a crash cut off
+// is found damaged and made again.
 bool WavSound::write(const QString& path) const {
+    const QByteArray bytes = toBytes();
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(toBytes()) >= 0 && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }

@@ -226,7 +226,7 @@ private slots:
     // The mail window: its labels and buttons in reading order.
     void otherWindowsInReadingOrder() {
         open({});
-        MailWindow mail(f->fakes.launcher);
+        MailWindow mail(f->fakes.launcher, f->fakes.asker);
         mail.fill("名前", "a@b.c", "件名", "本文");
         mail.open();
         QVERIFY(QTest::qWaitForWindowExposed(&mail));

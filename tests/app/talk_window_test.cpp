@@ -45,7 +45,9 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::newRow("first run") << QStringList() << 10 << 55;
         QTest::newRow("gMaxC 10") << QStringList{"gMaxC", "10"} << 10 << 55;
-        QTest::newRow("gMaxC 11") << QStringList{"gMaxC", "11"} << 12 << 55;
+        // only 14 widens the board: any other value is the ten-column board
+        QTest::newRow("gMaxC 13") << QStringList{"gMaxC", "13"} << 10 << 55;
+        QTest::newRow("gMaxC 50") << QStringList{"gMaxC", "50"} << 10 << 55;
         QTest::newRow("gMaxC 14") << QStringList{"gMaxC", "14"} << 15 << 55;
         QTest::newRow("Moji 1") << QStringList{"Moji", "1"} << 10 << 100;
     }

@@ -124,8 +124,8 @@ private slots:
         const QString backup = f.dir.filePath("Talk-2026-12-07-0930");
         QVERIFY(QDir().mkpath(backup));
         QVERIFY(
-            writeRecords(backup + "/Talk.txt", {"ああああ日記ダミー消さないでね！",
-                                                "ああああ日記ダミー消さないでね！", "もどした"}));
+            writeRecordsTo(backup + "/Talk.txt", {"ああああ日記ダミー消さないでね！",
+                                                  "ああああ日記ダミー消さないでね！", "もどした"}));
         f.open();
         f.c().cmdSamp->click();
         QVERIFY(f.c().grdEx->isVisible());

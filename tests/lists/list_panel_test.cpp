@@ -1,3 +1,4 @@
+#include "file_fixtures.h"
 #include "lists/list_panel.h"
 #include "platform/colors.h"
 #include "window_fixture.h"
@@ -141,7 +142,8 @@ private slots:
         QVERIFY(grdEx->viewport()->rect().contains(grdEx->cellRect(row, 1).center()));
     }
 
-    // A folder where the phrase book should be: the save fails and says so.
+    // A folder where the phrase book should be: the save fails and says so;
+    // the list, the text and the mode stay, to try again.
     void failedSaveIsReported() {
         QVERIFY(QDir(f->dir.path()).mkdir("Talk.txt"));
         f->open();
@@ -150,7 +152,49 @@ private slots:
         QCOMPARE(f->fakes.asker.asked.size(), 1);
         QCOMPARE(f->fakes.asker.asked.first().message,
                  QString("「Talk.txt」を保存できませんでした。"));
+        QCOMPARE(f->fakes.asker.asked.first().style, 48);
         QCOMPARE(f->text(), QString("あいう_"));
+        QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
+        QCOMPARE(f->c().grdEx->rows(), 2);
+    }
+
+    // Characters the code page lacks are named before the phrase is stored:
+    // "キャンセル" stores nothing and keeps the text; "ＯＫ" stores them as "?".
+    void charactersTheBookCannotKeepAreNamed() {
+        open({"おはよう"});
+        f->panel().setText(u"café😀_"_qs);
+        f->fakes.asker.answers = {false};
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->fakes.asker.asked.size(), 1);
+        QCOMPARE(f->fakes.asker.asked.first().message, u"保存できない文字があります：é😀"_qs);
+        QCOMPARE(f->fakes.asker.asked.first().style, 33);
+        QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "おはよう"}));
+        QCOMPARE(f->text(), u"café😀_"_qs);
+        QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
+
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->readFile("Talk.txt"),
+                 QStringList({kPlaceholder, kPlaceholder, "おはよう", "caf??"}));
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "caf??", "おはよう"}));
+        QCOMPARE(f->window().state().selectedRow, 2);
+        f->panel().setText(u"caf😀😀_"_qs); // stored, it would repeat a phrase
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->fakes.asker.asked.last().message, QString("同一文が登録されています"));
+    }
+
+    // A record holding bytes that are no code page 932 is stored back with
+    // them when another phrase is registered; a file that cannot be read is
+    // noticed and never rewritten.
+    void unchangedDamagedRecordsKeepTheirBytes() {
+        const QByteArray placeholder = '"' + cp932bytes::kPlaceholder + "\"\r\n";
+        const QByteArray damaged = "\"\x82\xA0\x85\x20x\"\r\n";
+        QVERIFY(writeBytes(f->dir.filePath("Talk.txt"), placeholder + placeholder + damaged));
+        f->open();
+        f->panel().setText("あいう_");
+        f->c().cmdSampADD->click();
+        QVERIFY(f->fakes.asker.asked.isEmpty());
+        QCOMPARE(readBytes(f->dir.filePath("Talk.txt")),
+                 placeholder + placeholder + damaged + "\"\x82\xA0\x82\xA2\x82\xA4\"\r\n");
     }
 
     // With [Predict] Learn = 1 every phrase chosen with "決定" is counted:

@@ -3,7 +3,6 @@
 #include "lists/phrase_file.h"
 #include "lists/phrase_uses.h"
 #include "lists/use_order.h"
-#include "platform/text_file.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,7 +73,7 @@ private slots:
         const QString path = dir.filePath("TalkUse.txt");
         PhraseUses uses = used({"あめ", "お は よ う", "あめ"});
         QVERIFY(uses.save(path));
-        QCOMPARE(readRecords(path), QStringList({"1 2 お は よ う", "2 3 あめ"}));
+        QCOMPARE(readRecordsFrom(path), QStringList({"1 2 お は よ う", "2 3 あめ"}));
         PhraseUses read;
         read.load(path);
         QCOMPARE(read.rank("あめ"), uses.rank("あめ"));
@@ -87,7 +86,7 @@ private slots:
         for (const QStringList& damaged :
              {QStringList{"2 3 あめ", "x 1 いぬ"}, QStringList{"2 3 あめ", "4 いぬ"},
               QStringList{"2 3 あめ", "0 4 いぬ"}, QStringList{"2 3 "}}) {
-            QVERIFY(writeRecords(path, damaged));
+            QVERIFY(writeRecordsTo(path, damaged));
             read.load(path);
             QVERIFY2(read.isEmpty(), qPrintable(damaged.join('|')));
         }

@@ -81,8 +81,12 @@ public:
 
 class RecordingLauncher final : public UrlLauncher {
 public:
-    void open(const QUrl& url) override { opened.append(url); }
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return succeeds;
+    }
     QList<QUrl> opened;
+    bool succeeds = true;
 };
 
 class FixedClock final : public Clock {
@@ -200,4 +204,10 @@ struct FakeServices {
     ManualTimer speechTimer;
     Services services{store, voice, pause,      beeper,      clipboard,  launcher,
                       clock, asker, microphone, synthesizer, speechTimer};
+
+    // The same fakes with another settings store (a real one on a file).
+    Services withStore(SettingsStore& other) {
+        return {other, voice, pause,      beeper,      clipboard,  launcher,
+                clock, asker, microphone, synthesizer, speechTimer};
+    }
 };

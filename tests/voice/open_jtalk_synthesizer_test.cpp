@@ -1,5 +1,6 @@
 #include "file_fixtures.h"
 #include "lists/phrase_file.h"
+#include "platform/record_file.h"
 #include "platform/grid_model.h"
 #include "voice/open_jtalk_synthesizer.h"
 #include "voice/wav_sound.h"
@@ -208,7 +209,8 @@ private slots:
                    "\"" + QByteArray::fromHex("82a282dc82cd2082a282e882dc82b982f1") + "\"\r\n");
         GridModel grid;
         QStringList texts;
-        loadPhraseFile(path("Talk.txt"), grid, texts);
+        RecordFile book(path("Talk.txt"));
+        loadPhraseFile(book, grid, texts);
         QCOMPARE(texts.last(), QStringLiteral("いまは いりません"));
 
         // open_jtalk itself, with its analysis written beside it.
