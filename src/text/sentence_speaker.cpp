@@ -1,6 +1,8 @@
 #include "text/sentence_speaker.h"
 
 #include "platform/one_shot_timer.h"
+#include "platform/spaces.h"
+#include "platform/wav_header.h"
 #include "text/voice_output.h"
 
 SentenceSpeaker::SentenceSpeaker(VoiceOutput& voice, SpeechSynthesizer& synthesizer,
@@ -28,7 +30,7 @@ SentenceSpeaker::~SentenceSpeaker() {
 void SentenceSpeaker::speak(const QString& text, Reached reached, Ended ended) {
     stop();
     m_text = text;
-    m_pieces = sentencePieces(text);
+    m_pieces = piecesOf(text);
     m_sounds = QList<std::optional<Sound>>(m_pieces.size());
     m_reached = std::move(reached);
     m_ended = std::move(ended);
@@ -55,20 +57,51 @@ void SentenceSpeaker::stop() {
 void SentenceSpeaker::prepare(const QString& text) {
     if (!m_sentenceMode || m_active)
         return;
-    const QList<TextPiece> pieces = sentencePieces(text);
-    const QString first = pieces.isEmpty() ? QString() : text.mid(0, pieces.first().length);
+    const QList<TextPiece> pieces = piecesOf(text);
+    const QString first =
+        pieces.isEmpty() ? QString() : text.mid(pieces.first().start, pieces.first().length);
     if (first.isEmpty() || first == m_prepared)
         return;
     m_prepared = first;
-    m_synthesizer.synthesize(first);
+    if (!phraseRecording(first))
+        m_synthesizer.synthesize(first);
 }
 
-// The one place where the sound of a piece is chosen: the synthesizer makes
-// it, and the recordings of its characters stand in when it cannot.
+// A text that is a recorded phrase is spoken in one piece, without the blanks
+// at either end, so that its recording plays whole; any other text in the
+// pieces a sentence is made in.
+QList<TextPiece> SentenceSpeaker::piecesOf(const QString& text) const {
+    const QString phrase = trimSpaces(text);
+    if (phraseRecording(phrase))
+        return {{int(text.indexOf(phrase)), int(phrase.size()), 0}};
+    return sentencePieces(text);
+}
+
+// The user's own recording of text as a phrase, with its length for pacing.
+// A recording whose length cannot be read (a damaged file) is passed over, so
+// that the phrase is still said.
+std::optional<SentenceSpeaker::Sound> SentenceSpeaker::phraseRecording(const QString& text) const {
+    const QString path = m_voice.phraseWavPath(trimSpaces(text));
+    if (path.isEmpty())
+        return std::nullopt;
+    const std::optional<WavHeader> wav = WavHeader::read(path);
+    if (!wav)
+        return std::nullopt;
+    return Sound{path, wav->milliseconds()};
+}
+
+// The one place where the sound of a piece is chosen: the phrase's own
+// recording where it has one, else the synthesizer makes it, and the
+// recordings of its characters stand in when it cannot.
 void SentenceSpeaker::chooseSound(int piece) {
-    m_making = piece;
     const TextPiece& p = m_pieces[piece];
-    m_synthesizer.synthesize(m_text.mid(p.start, p.length));
+    const QString text = m_text.mid(p.start, p.length);
+    if (const std::optional<Sound> own = phraseRecording(text)) {
+        soundChosen(piece, *own);
+        return;
+    }
+    m_making = piece;
+    m_synthesizer.synthesize(text);
 }
 
 void SentenceSpeaker::synthesized(const SpeechSynthesizer::Result& result) {
@@ -76,15 +109,17 @@ void SentenceSpeaker::synthesized(const SpeechSynthesizer::Result& result) {
         return;
     Sound sound;
     if (result.outcome == SpeechSynthesizer::Outcome::Made)
-        sound = {true, result.wavPath, result.milliseconds};
-    const int made = m_making;
-    m_making = -1;
-    m_sounds[made] = sound;
+        sound = {result.wavPath, result.milliseconds};
+    soundChosen(std::exchange(m_making, -1), sound);
+}
+
+void SentenceSpeaker::soundChosen(int piece, const Sound& sound) {
+    m_sounds[piece] = sound;
     if (!m_sounding)
         advance();
     // The next piece is made while this one sounds.
-    if (m_active && made + 1 < m_pieces.size())
-        chooseSound(made + 1);
+    if (m_active && piece + 1 < m_pieces.size())
+        chooseSound(piece + 1);
 }
 
 void SentenceSpeaker::advance() {
@@ -99,7 +134,7 @@ void SentenceSpeaker::advance() {
     const bool last = m_next + 1 == m_pieces.size();
     int position = piece.start;
     m_sounding = true;
-    if (sound.synthesized) {
+    if (!sound.wavPath.isEmpty()) {
         m_voice.playFile(sound.wavPath);
         ++m_next;
         m_timer.start(sound.milliseconds + (last ? 0 : piece.pauseAfterMs));

@@ -14,7 +14,10 @@ class VoiceOutput;
 
 // Speaks a text as whole sentences ("文で読む"): piece by piece from the
 // synthesizer, each piece made while the one before it sounds, so that the
-// first sound comes soon and the user interface never waits. A piece the
+// first sound comes soon and the user interface never waits. A phrase the user
+// has recorded is the user's own voice and comes first: a text that is such a
+// phrase (blanks at either end aside) is one piece played whole from its
+// recording, and so is any piece of a longer text that is one. A piece the
 // synthesizer cannot make (it is missing, fails, takes too long or has no
 // sound for it) is read from the recordings character by character instead,
 // so the text is never left unsaid. One text at a time, and the newest sound
@@ -46,15 +49,18 @@ public:
     bool speaking() const { return m_active; }
 
 private:
-    // How a piece sounds: a made sentence, or its characters' recordings.
+    // How a piece sounds: a WAV file played whole (a made sentence or the
+    // phrase's own recording), or, without one, its characters' recordings.
     struct Sound {
-        bool synthesized = false;
         QString wavPath;
         int milliseconds = 0;
     };
 
+    QList<TextPiece> piecesOf(const QString& text) const;
+    std::optional<Sound> phraseRecording(const QString& text) const;
     void chooseSound(int piece);
     void synthesized(const SpeechSynthesizer::Result& result);
+    void soundChosen(int piece, const Sound& sound);
     void advance();
     void end();
 

@@ -66,11 +66,3 @@ QString VoiceOutput::phraseWavPath(const QString& phrase) const {
     const QString path = recording_names::phrasePath(m_state.appDir, phrase);
     return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
-
-bool VoiceOutput::speakPhraseRecording(const QString& phrase) {
-    const QString path = phraseWavPath(phrase);
-    if (path.isEmpty())
-        return false;
-    m_player.play(path);
-    return true;
-}

@@ -43,15 +43,13 @@ public:
     QString wavPath(const QString& text) const;
 
     // The user's own recording of a phrase (a trimmed phrase text), when one
-    // has been kept; empty otherwise.
+    // has been kept; empty otherwise. The sentence voice plays it in place of
+    // a made sentence.
     QString phraseWavPath(const QString& phrase) const;
-    // A phrase is spoken whole from its own recording, which comes before any
-    // synthesized sentence: true when the recording was started, false when
-    // the phrase has none and another voice has to speak it.
-    bool speakPhraseRecording(const QString& phrase);
     // Active during playVoice's pause; the read-aloud marks its own span.
     SpeechActivity& activity() { return m_activity; }
-    // Plays a WAV file that names no text (a synthesized sentence).
+    // Plays a WAV file that names no text (a synthesized sentence or a
+    // phrase's recording).
     void playFile(const QString& wavPath);
     void stop();
 

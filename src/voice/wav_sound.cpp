@@ -1,5 +1,8 @@
 #include "voice/wav_sound.h"
 
+#include "platform/wav_header.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -7,12 +10,6 @@
 #include <cstdlib>
 
 namespace {
-quint16 u16(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint16>(bytes.constData() + at);
-}
-quint32 u32(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
 void put16(QByteArray& bytes, quint16 value) {
     char raw[2];
     qToLittleEndian(value, raw);
@@ -23,7 +20,6 @@ void put32(QByteArray& bytes, quint32 value) {
     qToLittleEndian(value, raw);
     bytes.append(raw, 4);
 }
-constexpr quint16 kPcm = 1;
 } // namespace
 
 WavSound::WavSound(quint32 sampleRate, int channels, QByteArray samples)
@@ -32,32 +28,14 @@ WavSound::WavSound(quint32 sampleRate, int channels, QByteArray samples)
     , m_samples(std::move(samples)) {}
 
 std::optional<WavSound> WavSound::fromBytes(const QByteArray& bytes) {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<WavHeader> header = WavHeader::read(buffer);
+    if (!header)
         return std::nullopt;
-    std::optional<quint32> rate;
-    int channels = 0;
-    qsizetype at = 12;
-    while (at + 8 <= bytes.size()) {
-        const QByteArray id = bytes.mid(at, 4);
-        const quint32 size = u32(bytes, at + 4);
-        const qsizetype body = at + 8;
-        if (size > quint64(bytes.size() - body))
-            return std::nullopt; // cut short
-        if (id == "fmt ") {
-            if (size < 16 || u16(bytes, body) != kPcm || u16(bytes, body + 14) != 16)
-                return std::nullopt;
-            channels = u16(bytes, body + 2);
-            rate = u32(bytes, body + 4);
-            if (channels < 1 || *rate == 0)
-                return std::nullopt;
-        } else if (id == "data") {
-            if (!rate || size == 0 || size % (2 * channels) != 0)
-                return std::nullopt;
-            return WavSound(*rate, channels, bytes.mid(body, size));
-        }
-        at = body + size + (size & 1);
-    }
-    return std::nullopt;
+    return WavSound(header->sampleRate, header->channels,
+                    bytes.mid(header->dataOffset, header->dataBytes));
 }
 
 std::optional<WavSound> WavSound::read(const QString& path) {
@@ -68,8 +46,7 @@ std::optional<WavSound> WavSound::read(const QString& path) {
 }
 
 int WavSound::milliseconds() const {
-    const qint64 frames = m_samples.size() / (2 * m_channels);
-    return int(frames * 1000 / m_sampleRate);
+    return WavHeader{m_sampleRate, m_channels, 0, m_samples.size()}.milliseconds();
 }
 
 WavSound WavSound::trimmed(int marginMs) const {
@@ -102,7 +79,7 @@ QByteArray WavSound::toBytes() const {
     put32(bytes, quint32(36 + m_samples.size()));
     bytes.append("WAVEfmt ");
     put32(bytes, 16);
-    put16(bytes, kPcm);
+    put16(bytes, WavHeader::kPcmFormat);
     put16(bytes, quint16(m_channels));
     put32(bytes, m_sampleRate);
     put32(bytes, m_sampleRate * 2 * quint32(m_channels));

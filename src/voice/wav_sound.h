@@ -5,9 +5,7 @@
 #include <optional>
 
 // A 16-bit PCM WAV sound in memory, as the synthesizer writes it and the
-// player plays it. Reading checks the file whole: a header that promises more
-// samples than the file holds, a format other than 16-bit PCM or a sound
-// without samples is no sound.
+// player plays it. Reading takes what WavHeader accepts and nothing else.
 class WavSound {
 public:
     static std::optional<WavSound> fromBytes(const QByteArray& bytes);

@@ -1,9 +1,12 @@
 #include "platform/twip_layout.h"
 #include "text/sentence_pieces.h"
 #include "text/sentence_speaker.h"
+#include "wav_file.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -34,6 +37,14 @@ private:
         f->c().cmdRead->click();
     }
     bool reading() { return !f->c().cmdRead->isEnabled(); }
+    // Keeps a recording of the phrase, as the recorder does; returns its path.
+    QString recordPhrase(const QString& phrase, int milliseconds) {
+        QDir(f->dir.path()).mkdir("phrases");
+        const QString path = f->dir.filePath("phrases/" + phrase + ".wav");
+        if (!writeSineWav(path, milliseconds))
+            qFatal("cannot write a phrase recording");
+        return path;
+    }
     // Reading is over: "読む" is back, the panel narrow, the block on the end marker.
     void checkFinished() {
         QVERIFY(!reading());
@@ -226,6 +237,67 @@ private slots:
         f->c().cmdDec->click();
         QVERIFY(f->window().sentences().speaking());
         QCOMPARE(synth().requests.last(), QString("おみずをください"));
+    }
+
+    // A phrase with its own recording is played whole instead of the made
+    // sentence, whether chosen with "決定" or read with "読む" (blanks at
+    // either end aside), and nothing is asked of the synthesizer for it; as
+    // a sentence of a longer text it plays in its place among the made ones.
+    void recordedPhraseIsPlayedWhole() {
+        f->fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        f->writeFile("Talk.txt", {"おみずをください"});
+        const QString own = recordPhrase("おみずをください", 1200);
+        open();
+        f->tapBoard("お");
+        f->tapBoard("み");
+        WindowFixture::tap(f->c().grdSp, 1);
+        const int asked = synth().requests.size();
+        f->c().cmdDec->click();
+        QCOMPARE(f->text(), QString("おみずをください_"));
+        QCOMPARE(played().last(), own);
+        QCOMPARE(timer().starts.last(), 1200);
+        QVERIFY(timer().fire());
+        QVERIFY(!f->window().sentences().speaking());
+
+        read(" おみずをください _");
+        QCOMPARE(played().last(), own);
+        QCOMPARE(f->panel().selStart(), 1);
+        QVERIFY(timer().fire());
+        checkFinished();
+        QCOMPARE(synth().requests.size(), asked);
+
+        // "読み上げ中止" silences it at once.
+        read("おみずをください_");
+        const int stops = f->fakes.voice.stops;
+        QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
+        QCOMPARE(f->fakes.voice.stops, stops + 1);
+        QVERIFY(!timer().active);
+        checkFinished();
+
+        read("はい。おみずをください_");
+        QCOMPARE(synth().requests.last(), QString("はい。"));
+        synth().make("/cache/1.wav", 500);
+        QVERIFY(!synth().pending);
+        QCOMPARE(played().last(), QString("/cache/1.wav"));
+        QVERIFY(timer().fire());
+        QCOMPARE(played().last(), own);
+        QCOMPARE(f->panel().selStart(), 3);
+        QVERIFY(timer().fire());
+        checkFinished();
+    }
+
+    // A recording that cannot be read is passed over: the phrase is made by
+    // the synthesizer, as one without a recording is (chosenPhraseIsSpoken).
+    void damagedRecordingIsPassedOver() {
+        QDir(f->dir.path()).mkdir("phrases");
+        QFile damaged(f->dir.filePath("phrases/はい.wav"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("RIFF") == 4);
+        damaged.close();
+        open();
+        read("はい_");
+        QCOMPARE(synth().requests.last(), QString("はい"));
+        synth().make("/cache/1.wav", 500);
+        QCOMPARE(played(), QStringList{"/cache/1.wav"});
     }
 
     // The first piece is made while the text is written, so that "読む"
