@@ -4,9 +4,12 @@
 #include "lists/kana_index.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
+#include "lists/phrase_uses.h"
+#include "lists/use_order.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/grid_model.h"
+#include "platform/record_file.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -34,36 +37,28 @@ QStringList makeBook(int count) {
 
 // A Talk.txt in a temporary folder, written once per book size.
 struct BookFile {
-    explicit BookFile(int count) {
-        GridModel grid;
-        grid.setCols(2);
-        std::vector<QStringList> rows;
-        for (const QString& text : makeBook(count))
-            rows.push_back({QString(), text});
-        grid.setAllTexts(rows);
-        savePhraseFile(path(), grid);
-    }
-    QString path() const { return dir.filePath("Talk.txt"); }
+    explicit BookFile(int count) { file.write(file.encode(makeBook(count))); }
     QTemporaryDir dir;
+    RecordFile file{dir.filePath("Talk.txt")};
 };
 
 void BM_LoadPhraseFile(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
     for (auto _ : state) {
-        loadPhraseFile(book.path(), grid, texts);
+        loadPhraseFile(book.file, grid, texts);
         benchmark::DoNotOptimize(texts.size());
     }
 }
 
 void BM_FillPhraseIndex(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
     for (auto _ : state) {
         state.PauseTiming();
-        loadPhraseFile(book.path(), grid, texts);
+        loadPhraseFile(book.file, grid, texts);
         state.ResumeTiming();
         fillPhraseIndex(grid);
     }
@@ -76,14 +71,49 @@ void BM_MatchingPhrases(benchmark::State& state) {
         benchmark::DoNotOptimize(matchingPhrases(texts, key));
 }
 
-void BM_SavePhraseFile(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+// A count for every phrase of the book, as many uses and choices apart.
+PhraseUses countEvery(const QStringList& texts) {
+    PhraseUses uses;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        for (qsizetype n = 0; n <= i % 5; ++n)
+            uses.record(texts.at(i));
+    return uses;
+}
+
+// The candidates of a tap on "あ" (one in eighty phrases) put in the order of use.
+void BM_OrderCandidatesByUse(benchmark::State& state) {
+    const QStringList texts = makeBook(int(state.range(0)));
+    const PhraseUses uses = countEvery(texts);
+    const QStringList candidates = matchingPhrases(texts, QStringLiteral("あ"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(orderByUse(candidates, uses));
+    state.counters["candidates"] = double(candidates.size());
+}
+
+// The phrase list's kana rows put in the order of use after it is indexed.
+void BM_OrderPhraseListByUse(benchmark::State& state) {
+    BookFile book(int(state.range(0)));
     GridModel grid;
     QStringList texts;
-    loadPhraseFile(book.path(), grid, texts);
+    loadPhraseFile(book.file, grid, texts);
+    const PhraseUses uses = countEvery(texts);
+    for (auto _ : state) {
+        state.PauseTiming();
+        loadPhraseFile(book.file, grid, texts);
+        fillPhraseIndex(grid);
+        state.ResumeTiming();
+        orderPhraseListByUse(grid, uses);
+    }
+}
+
+void BM_SavePhraseFile(benchmark::State& state) {
+    BookFile book(int(state.range(0)));
+    GridModel grid;
+    QStringList texts;
+    loadPhraseFile(book.file, grid, texts);
     fillPhraseIndex(grid);
     for (auto _ : state)
-        benchmark::DoNotOptimize(savePhraseFile(book.path(), grid));
+        benchmark::DoNotOptimize(book.file.write(book.file.encode(phraseRecords(grid))));
 }
 
 // The phrase list grid as the window builds it: list row heights, the
@@ -103,13 +133,13 @@ struct PhraseListGrid {
 // Opening the phrase list: the hidden grid is filled with its drawing
 // suspended, labelled and highlighted, then shown and drawn.
 void BM_OpenPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            loadPhraseFile(book.file, grid.cells(), list.texts);
             fillPhraseIndex(grid.cells());
             grid.setText(0, 1, kDiaryRowLabel);
             grid.setText(1, 1, kMailRowLabel);
@@ -127,7 +157,7 @@ void BM_OpenPhraseList(benchmark::State& state) {
 
 // Reloading and regrouping while the list stays on screen.
 void BM_FillShownPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
     grid.show();
@@ -135,7 +165,7 @@ void BM_FillShownPhraseList(benchmark::State& state) {
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.path(), grid.cells(), list.texts);
+            loadPhraseFile(book.file, grid.cells(), list.texts);
             fillPhraseIndex(grid.cells());
         }
         QCoreApplication::processEvents();
@@ -144,10 +174,10 @@ void BM_FillShownPhraseList(benchmark::State& state) {
 
 // A new scale of the window resizes every row of the list on screen.
 void BM_ScaleShownPhraseList(benchmark::State& state) {
-    const BookFile book(int(state.range(0)));
+    BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
-    loadPhraseFile(book.path(), grid.cells(), list.texts);
+    loadPhraseFile(book.file, grid.cells(), list.texts);
     fillPhraseIndex(grid.cells());
     grid.show();
     QCoreApplication::processEvents();
@@ -164,6 +194,16 @@ void BM_ScaleShownPhraseList(benchmark::State& state) {
 BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillPhraseIndex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OrderCandidatesByUse)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OrderPhraseListByUse)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenPhraseList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillShownPhraseList)

@@ -32,9 +32,11 @@ int main(int argc, char* argv[]) {
 
     FakeServices fakes;
     EventLoopPause pause;
-    Services services{fakes.store,     fakes.voice,    pause,       fakes.beeper,
-                      fakes.clipboard, fakes.launcher, fakes.clock, fakes.asker};
-    TalkWindow window(services, QDir::tempPath());
+    Services services{fakes.store,       fakes.voice,      pause,
+                      fakes.beeper,      fakes.clipboard,  fakes.launcher,
+                      fakes.clock,       fakes.asker,      fakes.microphone,
+                      fakes.synthesizer, fakes.speechTimer};
+    TalkWindow window(services, DataLocation{QDir::tempPath(), QDir::tempPath()});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

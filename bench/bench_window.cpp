@@ -16,14 +16,18 @@
 //
 // Each figure is given as wall time and as this thread's processor time over
 // the same span: on a shared machine the wall time also holds the waits for a
-// free core. Options: "--quick" for a few runs only, "--phrases N" for one
-// book size only (for profiling).
+// free core. The phrase list and the candidates are timed again in the order
+// of use, with a count for every phrase of the book. Options: "--quick" for a few runs only,
+// "--phrases N" for one book size only (for profiling).
 #include "app/talk_window.h"
+#include "bench_stats.h"
+#include "file_fixtures.h"
 #include "generated_book.h"
 #include "lists/board_mode.h"
+#include "lists/list_panel.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 #include "text/text_panel.h"
 #include "window_fixture.h"
 
@@ -40,6 +44,16 @@
 #include <vector>
 
 namespace {
+
+// Use counts for every phrase of the book: "<uses> <last choice> <phrase>",
+// with uses and choices spread so that the ranks differ.
+QStringList makeUses(const QStringList& book) {
+    QStringList records;
+    for (qsizetype i = 2; i < book.size(); ++i)
+        records.append(QStringLiteral("%1 %2 ").arg(1 + i % 37).arg(i * 7 % book.size() + 1) +
+                       book.at(i));
+    return records;
+}
 
 // Notes the paint events of the widgets it watches, from arm() on. Its
 // watchdog ends a wait that no paint would end.
@@ -97,19 +111,6 @@ struct Sample {
     double wall = 0;
     double cpu = 0;
 };
-
-struct Stats {
-    double median = 0;
-    double min = 0;
-    double max = 0;
-};
-
-Stats stats(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    const size_t n = ms.size();
-    const double median = n % 2 ? ms[n / 2] : (ms[n / 2 - 1] + ms[n / 2]) / 2;
-    return {median, ms.front(), ms.back()};
-}
 
 void report(const char* what, int phrases, const std::vector<Sample>& samples,
             const char* note = "") {
@@ -188,7 +189,8 @@ void benchStartUp(WindowFixture& fixture, int phrases, int runs) {
     std::vector<Sample> samples;
     for (int run = 0; run < runs; ++run) {
         const Stopwatch timer;
-        auto window = std::make_unique<TalkWindow>(fixture.fakes.services, fixture.dir.path());
+        auto window = std::make_unique<TalkWindow>(
+            fixture.fakes.services, DataLocation{fixture.dir.path(), fixture.dir.path()});
         PaintProbe probe({window.get(), window->controls().grdBoard->viewport()});
         probe.arm();
         window->show();
@@ -205,7 +207,8 @@ void benchStartUp(WindowFixture& fixture, int phrases, int runs) {
 // "例文表示": a click on cmdSamp until grdEx shows and is painted; every
 // opening reads and sorts the whole book. "例文終了" takes the window back to
 // the board between runs, off the clock.
-void benchPhraseList(WindowFixture& fixture, const QStringList& book, int runs) {
+void benchPhraseList(WindowFixture& fixture, const QStringList& book, int runs,
+                     const char* what = "phrase list open") {
     TalkControls& c = fixture.c();
     PaintProbe probe({c.grdEx->viewport()});
     std::vector<Sample> samples;
@@ -219,12 +222,13 @@ void benchPhraseList(WindowFixture& fixture, const QStringList& book, int runs) 
         samples.push_back(timer.stop());
         c.cmdSamp->click();
     }
-    report("phrase list open", int(book.size()) - 2, samples);
+    report(what, int(book.size()) - 2, samples);
 }
 
 // A tap on "あ" on the empty text: the phrases beginning with it replace the
 // board. The board and an empty text come back between runs, off the clock.
-void benchCandidates(WindowFixture& fixture, int phrases, int runs) {
+void benchCandidates(WindowFixture& fixture, int phrases, int runs,
+                     const char* what = "tap to candidates painted") {
     TalkWindow& window = fixture.window();
     TalkControls& c = fixture.c();
     window.state().settings.samp = 1;
@@ -246,7 +250,7 @@ void benchCandidates(WindowFixture& fixture, int phrases, int runs) {
     }
     char note[64];
     std::snprintf(note, sizeof note, "  %d candidates", candidates);
-    report("tap to candidates painted", phrases, samples, note);
+    report(what, phrases, samples, note);
 }
 
 // Taps across the first board row, each until the text panel has the new
@@ -297,13 +301,24 @@ int main(int argc, char* argv[]) {
         fixture.fakes.store.values.insert(QStringLiteral("OPT3"), QStringLiteral("3"));
         fixture.fakes.store.values.insert(QStringLiteral("OPT1"), QStringLiteral("2"));
         const QStringList book = generatedPhraseBook(phrases);
-        if (!writeRecords(fixture.dir.filePath(QStringLiteral("Talk.txt")), book))
+        RecordFile talk(fixture.dir.filePath(QStringLiteral("Talk.txt")));
+        if (!talk.write(talk.encode(book)))
             fail("Talk.txt could not be written");
+        // A count for every phrase, read at start-up and used once learning
+        // is switched on below.
+        if (!writeRecordsTo(fixture.dir.filePath(QStringLiteral("TalkUse.txt")), makeUses(book)))
+            fail("TalkUse.txt could not be written");
 
         benchStartUp(fixture, phrases, quick ? 3 : 11);
         fixture.open();
         benchPhraseList(fixture, book, quick ? 3 : 21);
         benchCandidates(fixture, phrases, quick ? 5 : 51);
+        fixture.window().listPanel().setLearning(true);
+        showBoardMode(fixture.c());
+        benchPhraseList(fixture, book, quick ? 3 : 21, "phrase list open, order of use");
+        benchCandidates(fixture, phrases, quick ? 5 : 51,
+                        "tap to candidates painted, order of use");
+        fixture.window().listPanel().setLearning(false);
         if (phrases == 100000) {
             benchTapToText(fixture, phrases, quick ? 50 : 1000, false);
             benchTapToText(fixture, phrases, quick ? 50 : 1000, true);

@@ -7,15 +7,15 @@
 class QEvent;
 
 // What a user can select on any window of the program: a button, a cell of a
-// grid (the board, the selection panel, a list), or a label that acts on a
-// tap. Every way of selecting (touch and mouse, switch scanning, dwell,
-// assistive technology) ends in the same press and release that a tap makes,
-// so each target behaves alike whichever way it is selected.
+// grid (the board, the selection panel, a list), a label that acts on a tap,
+// and in the dialogs a drop-down list, its items, and the tabs of a page. Every way of selecting
+// (touch and mouse, switch scanning, dwell, assistive technology) ends in the same press and
+// release that a tap makes, so each target behaves alike whichever way it is selected.
 namespace access {
 
 struct Target {
-    QPointer<QWidget> widget; // the button, the label, or the grid
-    int row = -1;             // the cell, for a grid
+    QPointer<QWidget> widget; // the button, the label, the grid or list, the tab bar
+    int row = -1;             // the cell, for a grid or list; the tab, for a tab bar
     int col = -1;
 
     bool isValid() const { return !widget.isNull(); }
@@ -28,7 +28,8 @@ struct Target {
 
 // The target that a tap at this point of the screen would select: none where
 // nothing would act (a frame, the text panel, below a list's last row, a
-// disabled or hidden control).
+// disabled or hidden control, a window behind a modal dialog or beside an
+// open drop-down list).
 Target targetAt(const QPoint& globalPos);
 Target targetAt(QWidget* widget, const QPoint& localPos);
 
@@ -37,8 +38,10 @@ Target targetAt(QWidget* widget, const QPoint& localPos);
 QRect globalRect(const Target& target);
 QWidget* surface(const Target& target);
 
-// A tap on the target: a press and a release at its centre. press and
-// release alone serve a button that repeats while it is held.
+// A tap on the target: the pointer moving onto it, a press and a release at
+// its centre (on a check box or an option button, the centre of its box and
+// caption). press and release alone serve a button that repeats while it is
+// held.
 void activate(const Target& target);
 void press(const Target& target);
 void release(const Target& target);

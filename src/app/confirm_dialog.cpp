@@ -3,6 +3,7 @@
 #include "platform/asker.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
+#include "platform/hard_to_undo.h"
 #include "platform/twip_layout.h"
 
 #include <QLabel>
@@ -39,6 +40,7 @@ ConfirmDialog::ConfirmDialog(double scale, QWidget* parent)
         setBackColor(cmdOK[i], bgrColor(colours[i]));
         m_layout->place(cmdOK[i], rects[i]);
         m_layout->setFont(cmdOK[i], kFont);
+        markHardToUndo(cmdOK[i]);
         connect(cmdOK[i], &QPushButton::clicked, this, [this, i] { cmdOK_Click(i); });
     }
 }

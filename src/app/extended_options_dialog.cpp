@@ -37,9 +37,12 @@ ExtendedOptionsDialog::ExtendedOptionsDialog(SettingsStore& store, double scale,
     tabPages->setDocumentMode(true);
     // Tabs are targets for a finger, a head mouse and a switch alike.
     tabPages->tabBar()->setExpanding(true);
-    tabPages->setStyleSheet(QStringLiteral("QTabBar::tab { min-height: %1px; padding: 0 %2px; }")
-                                .arg(twipsToPixels(600, scale))
-                                .arg(twipsToPixels(180, scale)));
+    // On the tab bar alone: a style sheet on the tab widget would keep the
+    // pages from inheriting the dialog's font.
+    tabPages->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { min-height: %1px; padding: 0 %2px; }")
+            .arg(twipsToPixels(600, scale))
+            .arg(twipsToPixels(180, scale)));
     m_layout->place(tabPages, {240, 120, 9525, 8880});
 
     const char* const captions[2] = {"キャンセル", "確定"};
@@ -56,11 +59,19 @@ ExtendedOptionsDialog::ExtendedOptionsDialog(SettingsStore& store, double scale,
 }
 
 void ExtendedOptionsDialog::addPage(OptionsPage* page) {
+    // A page made before it was added would keep its own font; it takes the
+    // dialog's, which its controls inherit.
+    page->setFont(font());
     page->setAutoFillBackground(true);
     setBackColor(page, bgrColor(kBack));
     page->load(m_store);
     m_pages.push_back(page);
     tabPages->addTab(page, page->title());
+    // Under the tab widget's style sheet the page's widgets would keep the
+    // small default font: each is given the dialog's.
+    page->setFont(font());
+    for (QWidget* widget : page->findChildren<QWidget*>())
+        widget->setFont(font());
 }
 
 void ExtendedOptionsDialog::cmdOK_Click(int index) {

@@ -1,11 +1,14 @@
 #pragma once
 
 class Asker;
+class AudioInput;
 class Beeper;
 class Clipboard;
 class Clock;
+class OneShotTimer;
 class Pause;
 class SettingsStore;
+class SpeechSynthesizer;
 class UrlLauncher;
 class VoicePlayer;
 
@@ -20,4 +23,7 @@ struct Services {
     UrlLauncher& launcher;
     Clock& clock;
     Asker& asker;
+    AudioInput& microphone;
+    SpeechSynthesizer& synthesizer; // sentences in sentence mode
+    OneShotTimer& speechTimer;      // the pace of a sentence's pieces
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/services.h"
+#include "platform/data_location.h"
 #include "window/shared_state.h"
 #include "window/talk_controls.h"
 
@@ -8,12 +9,19 @@
 #include <memory>
 
 class BoardEntry;
+class ScanController;
+class ScanSystemTimer;
+class DataFiles;
 class EditButtons;
+class ExtendedOptionsDialog;
 class EntryModes;
 class ListPanel;
 class ListSelection;
 class PhraseRegistration;
+class PointerFilter;
+class QtPointerClock;
 class ReadAloud;
+class SentenceSpeaker;
 class TextPanel;
 class TextPanelSize;
 class TwipLayout;
@@ -25,7 +33,7 @@ class VoiceOutput;
 class TalkWindow final : public QWidget {
     Q_OBJECT
 public:
-    TalkWindow(Services& services, const QString& appDir, QWidget* parent = nullptr);
+    TalkWindow(Services& services, const DataLocation& location, QWidget* parent = nullptr);
     ~TalkWindow() override;
 
     TalkControls& controls() { return m_c; }
@@ -37,6 +45,12 @@ public:
     ReadAloud& readAloud() { return *m_readAloud; }
     BoardEntry& boardEntry() { return *m_boardEntry; }
     ListPanel& listPanel() { return *m_listPanel; }
+    VoiceOutput& voice() { return *m_voice; }
+    // Switch scanning, while it is on.
+    ScanController* scan() { return m_scan.get(); }
+    // The dwell and touch filters; none while they have never been on.
+    PointerFilter* pointerFilter() { return m_pointer.get(); }
+    SentenceSpeaker& sentences() { return *m_sentences; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -47,24 +61,35 @@ private:
     void startUp();
     void applyTextSize();
     void setBoard();
+    void applyPointerSettings();
     void cmdKey_Click();
     void cmdOpt_Click();
     void openExtendedOptions(QWidget* parent);
+    void addBackupPage(ExtendedOptionsDialog& dialog);
+    void reloadData();
     void syncOptions();
+    void applyScanSettings();
+    void applyVoiceSettings();
     void cmdEnd_Click();
 
     Services& m_services;
     SharedState m_state;
+    std::unique_ptr<DataFiles> m_files;
     TwipLayout* m_layout;
     TalkControls m_c;
     std::unique_ptr<TextPanel> m_textPanel;
     std::unique_ptr<TextPanelSize> m_textPanelSize;
     std::unique_ptr<EditButtons> m_editButtons;
     std::unique_ptr<VoiceOutput> m_voice;
+    std::unique_ptr<SentenceSpeaker> m_sentences;
     std::unique_ptr<ReadAloud> m_readAloud;
     std::unique_ptr<EntryModes> m_entryModes;
     std::unique_ptr<ListPanel> m_listPanel;
     std::unique_ptr<PhraseRegistration> m_registration;
     std::unique_ptr<ListSelection> m_listSelection;
     std::unique_ptr<BoardEntry> m_boardEntry;
+    std::unique_ptr<ScanSystemTimer> m_scanTimer;
+    std::unique_ptr<ScanController> m_scan;
+    std::unique_ptr<QtPointerClock> m_pointerClock;
+    std::unique_ptr<PointerFilter> m_pointer;
 };

@@ -34,21 +34,17 @@ constexpr quint32 kMailColor = 0xFFC0C0;
 constexpr int kDateTwips = 4500;
 constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
-// The subject of a mail is its beginning.
-constexpr int kSubjectLength = 10;
 } // namespace
 
-EntryModes::EntryModes(const TalkParts& parts, Asker& asker, Clock& clock, UrlLauncher& launcher)
+EntryModes::EntryModes(const TalkParts& parts, DataFiles& files, Asker& asker, Clock& clock,
+                       UrlLauncher& launcher)
     : m_p(parts)
+    , m_files(files)
     , m_asker(asker)
     , m_clock(clock)
     , m_launcher(launcher) {
     connect(m_p.c.cmdRevise, &QPushButton::clicked, this, &EntryModes::cmdRevise_Click);
     connect(m_p.c.cmdBack, &QPushButton::clicked, this, &EntryModes::cmdBack_Click);
-}
-
-QString EntryModes::filePath(const QString& name) const {
-    return data_files::path(m_p.state.appDir, name);
 }
 
 void EntryModes::openDiaryList() {
@@ -69,9 +65,9 @@ void EntryModes::openAddressList() {
 
 // Lays a list over the board, emptied and with its columns (the second takes
 // what is left of the grid's width, less the scroll bar's share), fills it and
-// shows it with row 0 chosen.
+// shows it with the row that fill() returns chosen and at the top.
 void EntryModes::showList(Grid* grid, int firstColumnTwips, int spareTwips, int firstPaintedCol,
-                          const std::function<void(GridModel&)>& fill) {
+                          const std::function<int(GridModel&)>& fill) {
     {
         const DrawingSuspended suspended(grid);
         grid->setRows(0);
@@ -84,32 +80,39 @@ void EntryModes::showList(Grid* grid, int firstColumnTwips, int spareTwips, int 
         } else {
             grid->setColumnWidthTwips(0, width);
         }
-        fill(grid->cells());
-        list_grids::markFirstRow(grid, firstPaintedCol, m_p.state.selectedRow);
+        const int chosen = fill(grid->cells());
+        list_grids::markRow(grid, chosen, firstPaintedCol, m_p.state.selectedRow);
     }
     grid->show();
 }
 
-// LoadDiaryFile and SelectFirstDiaryRow: newest day first, a row for today.
+// LoadDiaryFile and SelectFirstDiaryRow: newest day first, today's row chosen.
 void EntryModes::loadDiary() {
-    showList(m_p.c.grdDay, kDateTwips, 0, 1, [this](GridModel& cells) {
-        loadDiaryFile(filePath(data_files::kDiary), cells, m_clock.today());
-        selectFirstDiaryRow(cells);
+    const QDate today = m_clock.today();
+    showList(m_p.c.grdDay, kDateTwips, 0, 1, [this, today](GridModel& cells) {
+        loadDiaryFile(m_files.diary(), cells, today);
+        return selectFirstDiaryRow(cells, today);
     });
+    m_files.noticeIfUnreadable(m_files.diary());
 }
 
 // LoadAddressFile and FillAddressIndex: the empty new entry first.
 void EntryModes::loadAddresses() {
     showList(m_p.c.grdAD, kHeadingTwips, kScrollBarTwips, 1, [this](GridModel& cells) {
-        loadAddressFile(filePath(data_files::kAddresses), cells);
+        loadAddressFile(m_files.addresses(), cells);
         fillAddressIndex(cells);
+        return 0;
     });
+    m_files.noticeIfUnreadable(m_files.addresses());
 }
 
 // LoadMailFile: the empty new mail first, then the saved mails in file order.
 void EntryModes::loadMails() {
-    showList(m_p.c.grdMail, 0, 0, 0,
-             [this](GridModel& cells) { loadMailFile(filePath(data_files::kMails), cells); });
+    showList(m_p.c.grdMail, 0, 0, 0, [this](GridModel& cells) {
+        loadMailFile(m_files.mails(), cells);
+        return 0;
+    });
+    m_files.noticeIfUnreadable(m_files.mails());
 }
 
 void EntryModes::openEntry(Grid* list) {
@@ -203,21 +206,25 @@ void EntryModes::showMailWindow() {
     QString mail = m_p.panel.text();
     if (mail.endsWith(QLatin1Char('_')))
         mail.chop(1);
-    MailWindow window(m_launcher, m_p.layout.scale(), m_p.window);
-    window.fill(m_p.state.mailName, m_p.state.mailAddress, mail.left(kSubjectLength), mail);
+    MailWindow window(m_launcher, m_asker, m_p.layout.scale(), m_p.window);
+    window.fill(m_p.state.mailName, m_p.state.mailAddress, mailSubject(mail), mail);
     connect(&window, &MailWindow::addressListWanted, this, &EntryModes::showAddressList);
     connect(&window, &MailWindow::mailListWanted, this, &EntryModes::showMailList);
     window.exec();
 }
 
+// A text that was not stored (the user went back from characters that cannot
+// be kept, or the save failed) stays in the panel and the mode stays, so that
+// nothing the user wrote is lost and storing can be tried again.
 void EntryModes::leaveMode(const QString& caption) {
     const QString text = m_p.panel.text();
+    const int opened = m_p.state.openedRow;
     if (caption == kDiaryMode) {
+        const QString title = QStringLiteral("日記の終了");
         if (!m_p.c.grdDay->isVisible() &&
-            confirm(QStringLiteral("日記を登録して終了します"), QStringLiteral("日記の終了"))) {
-            if (!saved(saveDiaryFile(filePath(data_files::kDiary), m_p.c.grdDay->cells(),
-                                     m_p.state.openedRow, text),
-                       data_files::kDiary))
+            confirm(QStringLiteral("日記を登録して終了します"), title)) {
+            if (!m_files.store(m_files.diary(), diaryRecords(m_p.c.grdDay->cells(), opened, text),
+                               title))
                 return;
             m_p.panel.setText(QString());
         }
@@ -227,21 +234,20 @@ void EntryModes::leaveMode(const QString& caption) {
                 noticeNoSeparator();
                 return;
             }
+            const QString title = QStringLiteral("メールの終了");
             if (!m_p.c.grdAD->isVisible() &&
-                confirm(QStringLiteral("メルアド登録して終了します"),
-                        QStringLiteral("メールの終了")) &&
-                !saved(saveAddressFile(filePath(data_files::kAddresses), m_p.c.grdAD->cells(),
-                                       m_p.state.openedRow, text),
-                       data_files::kAddresses))
+                confirm(QStringLiteral("メルアド登録して終了します"), title) &&
+                !m_files.store(m_files.addresses(),
+                               addressRecords(m_p.c.grdAD->cells(), opened, text), title))
                 return;
         }
         m_p.panel.setText(QString());
     } else if (caption == kMailMode) {
+        const QString title = QStringLiteral("メールの終了");
         if (!text.isEmpty() && !m_p.c.grdMail->isVisible() &&
-            confirm(QStringLiteral("メールを登録して終了します"), QStringLiteral("メールの終了")) &&
-            !saved(saveMailFile(filePath(data_files::kMails), m_p.c.grdMail->cells(),
-                                m_p.state.openedRow, text),
-                   data_files::kMails))
+            confirm(QStringLiteral("メールを登録して終了します"), title) &&
+            !m_files.store(m_files.mails(), mailRecords(m_p.c.grdMail->cells(), opened, text),
+                           title))
             return;
         m_p.panel.setText(QString());
     } else {
@@ -257,12 +263,4 @@ bool EntryModes::confirm(const QString& message, const QString& title) {
 void EntryModes::noticeNoSeparator() {
     askUser(m_asker, m_p.state, QStringLiteral("名前、アドレスは、カンマで区切ってください。"),
             Asker::Notice, QStringLiteral("メルアド登録"));
-}
-
-// A save that failed keeps the text in the panel and the mode as it was, so
-// that nothing the user wrote is lost and storing can be tried again.
-bool EntryModes::saved(bool ok, const QString& fileName) {
-    if (!ok)
-        data_files::noticeSaveFailed(m_asker, fileName);
-    return ok;
 }

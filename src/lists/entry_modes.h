@@ -7,6 +7,7 @@
 
 class Asker;
 class Clock;
+class DataFiles;
 class Grid;
 class GridModel;
 class QWidget;
@@ -25,7 +26,8 @@ struct TalkControls;
 class EntryModes final : public QObject {
     Q_OBJECT
 public:
-    EntryModes(const TalkParts& parts, Asker& asker, Clock& clock, UrlLauncher& launcher);
+    EntryModes(const TalkParts& parts, DataFiles& files, Asker& asker, Clock& clock,
+               UrlLauncher& launcher);
 
     // The command rows of the phrase list.
     void openDiaryList();
@@ -40,7 +42,7 @@ public:
 
 private:
     void showList(Grid* grid, int firstColumnTwips, int spareTwips, int firstPaintedCol,
-                  const std::function<void(GridModel&)>& fill);
+                  const std::function<int(GridModel&)>& fill);
     void loadDiary();
     void loadAddresses();
     void loadMails();
@@ -48,13 +50,11 @@ private:
     void showMailList();
     void takeAddress();
     void showMailWindow();
-    // False (after a notice) when the file could not be saved.
-    bool saved(bool ok, const QString& fileName);
     bool confirm(const QString& message, const QString& title);
     void noticeNoSeparator();
-    QString filePath(const QString& name) const;
 
     const TalkParts m_p;
+    DataFiles& m_files;
     Asker& m_asker;
     Clock& m_clock;
     UrlLauncher& m_launcher;

@@ -5,13 +5,16 @@
 #include "lists/entry_modes.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
+#include "lists/use_order.h"
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
 #include "platform/spaces.h"
 #include "platform/twip_layout.h"
+#include "text/sentence_speaker.h"
 #include "text/text_panel.h"
 #include "text/text_panel_size.h"
+#include "text/voice_output.h"
 #include "window/list_grids.h"
 #include "window/shared_state.h"
 #include "window/talk_controls.h"
@@ -27,23 +30,41 @@ constexpr int kHeadingTwips = 2400;
 constexpr int kScrollBarTwips = 338;
 } // namespace
 
-ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes)
+ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpeaker& sentences,
+                     DataFiles& files)
     : m_p(parts)
-    , m_entryModes(entryModes) {
+    , m_entryModes(entryModes)
+    , m_sentences(sentences)
+    , m_files(files) {
     connect(m_p.c.cmdSamp, &QPushButton::clicked, this, &ListPanel::cmdSamp_Click);
     connect(m_p.c.cmdDec, &QPushButton::clicked, this, &ListPanel::cmdDec_Click);
+}
+
+void ListPanel::setLearning(bool learning) {
+    m_learning = learning;
+    if (learning)
+        loadUses();
+}
+
+// The counts are read once, when first needed: with the order of use off,
+// start-up does not pay for them.
+void ListPanel::loadUses() {
+    if (m_usesLoaded)
+        return;
+    m_uses.load(usesPath());
+    m_usesLoaded = true;
 }
 
 void ListPanel::loadPhraseBook() {
     // A reading still going on would bring back what this one replaces.
     if (m_reader.isReading())
         m_reader.take();
-    usePhraseBook(PhraseBook::read(phraseBookPath()));
+    usePhraseBook(PhraseBook::read(m_files.phrases()));
 }
 
 void ListPanel::startReadingPhraseBook() {
     if (!m_bookInUse && !m_reader.isReading())
-        m_reader.start(phraseBookPath(), this, [this] { awaitPhraseBook(); });
+        m_reader.start(m_files.phrases(), this, [this] { awaitPhraseBook(); });
 }
 
 void ListPanel::awaitPhraseBook() {
@@ -55,14 +76,32 @@ void ListPanel::awaitPhraseBook() {
     }
 }
 
-QString ListPanel::phraseBookPath() const {
-    return data_files::path(m_p.state.appDir, data_files::kPhrases);
-}
-
 void ListPanel::usePhraseBook(const PhraseBook& book) {
     book.fillList(m_p.c.grdEx->cells());
     m_p.state.phraseTexts = book.texts();
     m_bookInUse = true;
+    if (m_learning)
+        orderPhraseListByUse(m_p.c.grdEx->cells(), m_uses);
+    m_files.noticeIfUnreadable(m_files.phrases());
+}
+
+QString ListPanel::usesPath() const {
+    return data_files::path(m_p.state.appDir, data_files::kPhraseUses);
+}
+
+void ListPanel::countUse(const QString& phrase) {
+    if (!m_learning || phrase.isEmpty())
+        return;
+    m_uses.record(phrase);
+    // Counts that cannot be stored stay for this session and are stored with
+    // the next choice; the phrases themselves are not at stake.
+    m_uses.save(usesPath());
+}
+
+void ListPanel::forgetPhrase(const QString& phrase) {
+    loadUses();
+    if (m_uses.remove(phrase))
+        m_uses.save(usesPath());
 }
 
 void ListPanel::suggestPhrases(const QString& text) {
@@ -79,7 +118,9 @@ void ListPanel::showPhraseCandidates(const QString& key) {
         return;
     awaitPhraseBook();
     Grid* grdSp = m_p.c.grdSp;
-    const QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
+    QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
+    if (m_learning)
+        matches = orderByUse(matches, m_uses);
     {
         const DrawingSuspended suspended(grdSp);
         list_grids::placeOnBoard(m_p.layout, m_p.c, grdSp);
@@ -176,6 +217,9 @@ void ListPanel::cmdDec_Click() {
 
 void ListPanel::chooseCandidate() {
     m_p.state.selectedText = m_p.c.grdSp->text(m_p.state.selectedRow, 0);
+    // Row 0 is what was typed, not a phrase of the book.
+    if (m_p.state.selectedRow > 0)
+        countUse(trimSpaces(m_p.state.selectedText));
     const TextAndCaret result = ::chooseCandidate(
         m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText, m_p.state.settings.sample);
     m_p.panel.setText(result.text);
@@ -185,6 +229,9 @@ void ListPanel::chooseCandidate() {
     m_p.c.fraRes->show();
     m_p.c.grdSp->hide();
     m_p.c.grdBoard->show();
+    // Row 0 is what was typed, not a phrase.
+    if (m_p.state.selectedRow > 0)
+        speakPhrase(m_p.state.selectedText);
 }
 
 bool ListPanel::chooseFromPhraseList() {
@@ -197,10 +244,19 @@ bool ListPanel::chooseFromPhraseList() {
         m_entryModes.openAddressList();
         return false;
     }
+    countUse(trimSpaces(m_p.state.selectedText));
     const TextAndCaret result =
         insertPhrase(m_p.panel.text(), m_p.panel.selStart(), m_p.state.selectedText);
     m_p.panel.setText(result.text);
     m_p.panel.setCaret(result.caret);
     showBoardMode(m_p.c);
+    speakPhrase(m_p.state.selectedText);
     return true;
+}
+
+// Sentence mode speaks a chosen phrase when the voice option speaks entries,
+// so that one phrase and two taps make an answer.
+void ListPanel::speakPhrase(const QString& phrase) {
+    if (m_sentences.sentenceMode() && VoiceOutput::allows(m_p.state.settings.opt3, u'E'))
+        m_sentences.speak(trimSpaces(phrase));
 }

@@ -4,9 +4,9 @@
 #include "lists/phrase_file.h"
 #include "platform/grid_model.h"
 
-PhraseBook PhraseBook::read(const QString& path) {
+PhraseBook PhraseBook::read(RecordFile& file) {
     PhraseBook book;
-    book.m_texts = readPhraseTexts(path);
+    book.m_texts = readPhraseTexts(file);
     const std::vector<int> order = phraseListOrder(book.m_texts);
     book.m_listTexts.reserve(book.m_texts.size());
     for (const int index : order)

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class GridModel;
+class RecordFile;
 
 // The phrase book as the candidates and the phrase list use it: its texts in
 // file order (phraseTexts), and the list's rows sorted and headed, as
@@ -10,7 +11,9 @@ class GridModel;
 // so any thread can do it.
 class PhraseBook {
 public:
-    static PhraseBook read(const QString& path);
+    // Reads the file; what the read found (unreadable, the bytes of the
+    // records) stays with the file for its next save.
+    static PhraseBook read(RecordFile& file);
 
     const QStringList& texts() const { return m_texts; }
     // Replaces grdEx with the list: two columns, the headings and the texts.

@@ -1,11 +1,11 @@
 #include "lists/phrase_file.h"
 
 #include "platform/grid_model.h"
+#include "platform/record_file.h"
 #include "platform/spaces.h"
-#include "platform/text_file.h"
 
-QStringList readPhraseTexts(const QString& path) {
-    QStringList texts = readRecords(path);
+QStringList readPhraseTexts(RecordFile& file) {
+    QStringList texts = file.read();
     for (QString& text : texts)
         text = trimSpaces(text);
     for (qsizetype missing = 2 - texts.count(kPhrasePlaceholder); missing > 0; --missing)
@@ -13,8 +13,8 @@ QStringList readPhraseTexts(const QString& path) {
     return texts;
 }
 
-void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTexts) {
-    const QStringList texts = readPhraseTexts(path);
+void loadPhraseFile(RecordFile& file, GridModel& grdEx, QStringList& phraseTexts) {
+    const QStringList texts = readPhraseTexts(file);
     grdEx.setRows(0);
     grdEx.setCols(2);
     grdEx.setRows(int(texts.size()));
@@ -22,7 +22,7 @@ void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTe
     phraseTexts = texts;
 }
 
-bool savePhraseFile(const QString& path, const GridModel& grdEx) {
+QStringList phraseRecords(const GridModel& grdEx) {
     QStringList records;
     records.reserve(grdEx.rows());
     for (int row = 0; row < grdEx.rows(); ++row) {
@@ -33,7 +33,7 @@ bool savePhraseFile(const QString& path, const GridModel& grdEx) {
         else if (!trimmed.isEmpty())
             records.append(text);
     }
-    return writeRecords(path, records);
+    return records;
 }
 
 bool isCommandRowText(const QString& text) {

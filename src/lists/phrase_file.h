@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class GridModel;
+class RecordFile;
 
 // The phrase book Talk.txt: one phrase per record. The two command rows of the
 // phrase list ("日記" and "メール") are stored as this placeholder, which sorts
@@ -17,18 +18,17 @@ inline const QString kMailRowLabel = QStringLiteral("メール");
 // The texts of the phrase book in file order, trimmed. A book with fewer than
 // two placeholder records (missing, new or emptied) gets the missing ones in
 // front, so that the command rows always exist.
-QStringList readPhraseTexts(const QString& path);
+QStringList readPhraseTexts(RecordFile& file);
 
 // Reads the phrase book into grdEx (2 columns: column 0 empty, column 1 the
-// texts, trimmed) and into phraseTexts, both in file order. A book with fewer
-// than two placeholder records (missing, new or emptied) gets the missing ones
-// in front, so that the command rows always exist.
-void loadPhraseFile(const QString& path, GridModel& grdEx, QStringList& phraseTexts);
+// texts as readPhraseTexts gives them) and into phraseTexts, both in file
+// order.
+void loadPhraseFile(RecordFile& file, GridModel& grdEx, QStringList& phraseTexts);
 
-// Rewrites the phrase book from column 1 of grdEx: a command row becomes the
-// placeholder, a blank row is left out, any other text is stored as it stands.
-// False when the file could not be written; it then keeps its former content.
-bool savePhraseFile(const QString& path, const GridModel& grdEx);
+// The records that store the phrase book from column 1 of grdEx: a command row
+// becomes the placeholder, a blank row is left out, any other text is stored
+// as it stands.
+QStringList phraseRecords(const GridModel& grdEx);
 
 // True for a command row's text as loaded (the placeholder) or as labelled.
 bool isCommandRowText(const QString& text);

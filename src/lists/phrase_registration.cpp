@@ -7,6 +7,7 @@
 #include "platform/busy_pointer.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
+#include "platform/record_file.h"
 #include "platform/spaces.h"
 #include "platform/twip_layout.h"
 #include "text/text_panel.h"
@@ -23,21 +24,19 @@ namespace {
 constexpr int kHeadingTwips = 2500;
 } // namespace
 
-PhraseRegistration::PhraseRegistration(const TalkParts& parts, ListPanel& lists, Asker& asker)
+PhraseRegistration::PhraseRegistration(const TalkParts& parts, ListPanel& lists, DataFiles& files,
+                                       Asker& asker)
     : m_p(parts)
     , m_lists(lists)
+    , m_files(files)
     , m_asker(asker) {
     connect(m_p.c.cmdSampADD, &QPushButton::clicked, this, &PhraseRegistration::cmdSampADD_Click);
     connect(m_p.c.cmdSampDel, &QPushButton::clicked, this, &PhraseRegistration::cmdSampDel_Click);
     connect(m_p.c.cmdStart, &QPushButton::clicked, this, &PhraseRegistration::cmdStart_Click);
 }
 
-bool PhraseRegistration::savePhraseBook() {
-    const bool ok = savePhraseFile(data_files::path(m_p.state.appDir, data_files::kPhrases),
-                                   m_p.c.grdEx->cells());
-    if (!ok)
-        data_files::noticeSaveFailed(m_asker, data_files::kPhrases);
-    return ok;
+bool PhraseRegistration::savePhraseBook(const QString& title) {
+    return m_files.store(m_files.phrases(), phraseRecords(m_p.c.grdEx->cells()), title);
 }
 
 void PhraseRegistration::cmdSampADD_Click() {
@@ -47,12 +46,16 @@ void PhraseRegistration::cmdSampADD_Click() {
     // The duplicate check and the save need the whole book.
     m_lists.awaitPhraseBook();
     const QString phrase = phraseToRegister(m_p.panel.text());
+    // The phrase as the book will hold it (a character the code page holds in
+    // another form reads back in that form), to compare with the listed ones.
+    const QString stored = RecordFile::asStored(phrase);
+    const QString title = QStringLiteral("例文登録");
     Grid* grdEx = m_p.c.grdEx;
     for (int row = 0; row < grdEx->rows(); ++row) {
         m_p.state.selectedText = grdEx->text(row, 1);
-        if (trimSpaces(m_p.state.selectedText) == phrase) {
+        if (trimSpaces(m_p.state.selectedText) == stored) {
             askUser(m_asker, m_p.state, QStringLiteral("同一文が登録されています"), Asker::Notice,
-                    QStringLiteral("例文登録"));
+                    title);
             return;
         }
     }
@@ -60,7 +63,10 @@ void PhraseRegistration::cmdSampADD_Click() {
         const DrawingSuspended suspended(grdEx);
         grdEx->setRows(grdEx->rows() + 1);
         grdEx->setText(grdEx->rows() - 1, 1, phrase);
-        savePhraseBook();
+        if (!savePhraseBook(title)) {
+            grdEx->setRows(grdEx->rows() - 1);
+            return;
+        }
         m_lists.loadPhraseBook();
         grdEx->setText(0, 1, kDiaryRowLabel);
         grdEx->setText(1, 1, kMailRowLabel);
@@ -71,7 +77,7 @@ void PhraseRegistration::cmdSampADD_Click() {
         int chosen = 0;
         for (int row = 0; row < grdEx->rows(); ++row) {
             m_p.state.selectedText = grdEx->text(row, 1);
-            if (trimSpaces(m_p.state.selectedText) == phrase) {
+            if (trimSpaces(m_p.state.selectedText) == stored) {
                 chosen = row;
                 break;
             }
@@ -108,7 +114,9 @@ void PhraseRegistration::cmdSampDel_Click() {
     const DrawingSuspended suspended(grdEx);
     grdEx->setText(m_p.state.selectedRow, 1, QString());
     // A phrase that could not be deleted from the file stays in the list.
-    if (!savePhraseBook())
+    if (savePhraseBook(QStringLiteral("例文の削除")))
+        m_lists.forgetPhrase(phrase);
+    else
         grdEx->setText(m_p.state.selectedRow, 1, m_p.state.selectedText);
 }
 

@@ -3,14 +3,12 @@
 #include "mail/entry_list.h"
 #include "platform/grid_model.h"
 #include "platform/spaces.h"
-#include "platform/text_file.h"
 
-void loadAddressFile(const QString& path, GridModel& grdAD) {
-    loadEntryList(path, grdAD, 2, 1);
+void loadAddressFile(RecordFile& file, GridModel& grdAD) {
+    loadEntryList(file, grdAD, 2, 1);
 }
 
-bool saveAddressFile(const QString& path, const GridModel& grdAD, int openedRow,
-                     const QString& text) {
+QStringList addressRecords(const GridModel& grdAD, int openedRow, const QString& text) {
     QStringList records;
     for (int row = 0; row < grdAD.rows(); ++row) {
         // The text panel ends its text with the marker "_"; it is no part of
@@ -24,5 +22,5 @@ bool saveAddressFile(const QString& path, const GridModel& grdAD, int openedRow,
         if (!isBlank(value))
             records.append(value);
     }
-    return writeRecords(path, records);
+    return records;
 }

@@ -2,12 +2,12 @@
 
 #include "platform/colors.h"
 #include "platform/grid_model.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 
 #include <vector>
 
-void loadEntryList(const QString& path, GridModel& grid, int cols, int textCol) {
-    const QStringList records = readRecords(path);
+void loadEntryList(RecordFile& file, GridModel& grid, int cols, int textCol) {
+    const QStringList records = file.read();
     std::vector<QStringList> rows(size_t(records.size()) + 1);
     for (QStringList& row : rows)
         for (int col = 0; col < cols; ++col)

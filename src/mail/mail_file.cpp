@@ -3,19 +3,17 @@
 #include "mail/entry_list.h"
 #include "platform/grid_model.h"
 #include "platform/spaces.h"
-#include "platform/text_file.h"
 
-void loadMailFile(const QString& path, GridModel& grdMail) {
-    loadEntryList(path, grdMail, 1, 0);
+void loadMailFile(RecordFile& file, GridModel& grdMail) {
+    loadEntryList(file, grdMail, 1, 0);
 }
 
-bool saveMailFile(const QString& path, const GridModel& grdMail, int openedRow,
-                  const QString& text) {
+QStringList mailRecords(const GridModel& grdMail, int openedRow, const QString& text) {
     QStringList records;
     for (int row = 0; row < grdMail.rows(); ++row) {
         const QString mail = row == openedRow ? text : grdMail.text(row, 0);
         if (!isBlank(mail))
             records.append(mail);
     }
-    return writeRecords(path, records);
+    return records;
 }

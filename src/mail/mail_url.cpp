@@ -6,21 +6,42 @@
 
 namespace {
 
-QString encodeField(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return QString::fromLatin1(QUrl::toPercentEncoding(text));
+const QString kScheme = QStringLiteral("mailto:");
+// The signs RFC 6068 lets an address carry as they are, besides letters,
+// digits and "-._~".
+const QByteArray kAddressSigns = QByteArrayLiteral("!$'()*+,;:@");
+constexpr int kSubjectLength = 10;
+
+// CR LF, a lone CR and a lone LF are each one line break.
+QString withLineBreaks(const QString& text, const QString& lineBreak) {
+    QString result = text;
+    result.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    return result.replace(u'\n', lineBreak);
+}
+
+QString encoded(const QString& text, const QByteArray& keep = {}) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, keep));
 }
 
 } // namespace
 
 QString mailtoUrl(const QString& address, const QString& subject, const QString& body) {
-    const QString scheme = QStringLiteral("mailto:");
-    QString url = address + QStringLiteral("?subject=") + encodeField(subject) +
-                  QStringLiteral("&body=") + encodeField(body);
-    if (url.left(scheme.size()).toLower() != scheme)
-        url.prepend(scheme);
-    return url;
+    const bool prefixed = address.left(kScheme.size()).toLower() == kScheme;
+    const QString scheme = prefixed ? address.left(kScheme.size()) : kScheme;
+    return scheme + encoded(address.mid(prefixed ? kScheme.size() : 0), kAddressSigns) +
+           QStringLiteral("?subject=") + encoded(withLineBreaks(subject, QStringLiteral(" "))) +
+           QStringLiteral("&body=") + encoded(withLineBreaks(body, QStringLiteral("\r\n")));
+}
+
+QString mailSubject(const QString& text) {
+    const QString oneLine = withLineBreaks(text, QStringLiteral(" "));
+    qsizetype end = 0;
+    for (int count = 0; count < kSubjectLength && end < oneLine.size(); ++count)
+        end += oneLine.at(end).isHighSurrogate() && end + 1 < oneLine.size() &&
+                       oneLine.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return oneLine.left(end);
 }
 
 std::optional<std::pair<QString, QString>> splitNameAndAddress(const QString& entry) {

@@ -1,8 +1,10 @@
 #include "mail/mail_window.h"
 
 #include "mail/mail_url.h"
+#include "platform/asker.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
+#include "platform/hard_to_undo.h"
 #include "platform/tappable.h"
 #include "platform/twip_layout.h"
 #include "platform/url_launcher.h"
@@ -49,9 +51,10 @@ bool insideLabel(const QLabel* label, QPointF position) {
 
 } // namespace
 
-MailWindow::MailWindow(UrlLauncher& launcher, double scale, QWidget* parent)
+MailWindow::MailWindow(UrlLauncher& launcher, Asker& asker, double scale, QWidget* parent)
     : QDialog(parent)
-    , m_launcher(launcher) {
+    , m_launcher(launcher)
+    , m_asker(asker) {
     setObjectName(QStringLiteral("frmMail"));
     setWindowTitle(QStringLiteral("メール送信！"));
     setBackColor(this, bgrColor(colors::kWindow));
@@ -86,6 +89,7 @@ MailWindow::MailWindow(UrlLauncher& launcher, double scale, QWidget* parent)
                          {900, 9780, 10575, 855});
     cmdEnd = makeButton(this, *layout, QStringLiteral("cmdEnd"), QStringLiteral("終了"),
                         {12300, 9780, 1965, 855});
+    markHardToUndo(cmdSend);
     connect(cmdSend, &QPushButton::clicked, this, [this] { cmdSend_Click(); });
     connect(cmdEnd, &QPushButton::clicked, this, [this] { closeFromProgram(); });
 }
@@ -99,10 +103,14 @@ void MailWindow::fill(const QString& name, const QString& address, const QString
 }
 
 // The URL is already percent-encoded, so it is taken as encoded bytes and
-// reaches the mail program unchanged. The window stays open.
+// reaches the mail program unchanged. The window stays open, also when the
+// mail could not be handed over (a mail too long for the system to pass on,
+// or no mail program), so that it can be sent another way.
 void MailWindow::cmdSend_Click() {
     const QString url = mailtoUrl(lblMail->text(), lblTop->text(), txtData->toPlainText());
-    m_launcher.open(QUrl::fromEncoded(url.toUtf8()));
+    if (!m_launcher.open(QUrl::fromEncoded(url.toUtf8())))
+        m_asker.ask(QStringLiteral("メールを渡せませんでした。"), Asker::Notice,
+                    QStringLiteral("メール送信！"));
 }
 
 void MailWindow::closeFromProgram() {

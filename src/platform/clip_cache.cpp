@@ -1,6 +1,21 @@
 #include "platform/clip_cache.h"
 
+#include <QFile>
 #include <QSet>
+#include <sys/stat.h>
+
+ClipCache::FileStamp ClipCache::FileStamp::of(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
+            qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+bool ClipCache::FileStamp::operator==(const FileStamp& other) const {
+    return device == other.device && inode == other.inode && size == other.size &&
+           modifiedNs == other.modifiedNs;
+}
 
 ClipCache::~ClipCache() {
     {
@@ -11,8 +26,12 @@ ClipCache::~ClipCache() {
 }
 
 std::shared_ptr<const WavClip> ClipCache::beginning(const QString& path) const {
-    const std::lock_guard lock(m_mutex);
-    return m_beginnings.value(path);
+    Beginning found;
+    {
+        const std::lock_guard lock(m_mutex);
+        found = m_beginnings.value(path);
+    }
+    return found.clip && found.stamp == FileStamp::of(path) ? found.clip : nullptr;
 }
 
 std::shared_ptr<const WavClip> ClipCache::read(const QString& path) {
@@ -36,11 +55,15 @@ void ClipCache::prepare(const QStringList& paths) {
 // a newer prepare() ends this one at its next file.
 void ClipCache::readPrepared(quint64 generation, const QStringList& paths) {
     for (const QString& path : paths) {
+        // Stamped before the read: a file replaced during it is read again
+        // when it is played.
+        const FileStamp stamp = FileStamp::of(path);
         {
             const std::lock_guard lock(m_mutex);
             if (generation != m_generation)
                 return;
-            if (m_beginnings.contains(path))
+            if (const auto held = m_beginnings.constFind(path);
+                held != m_beginnings.constEnd() && held->stamp == stamp)
                 continue;
         }
         const auto clip = WavClip::read(path);
@@ -50,15 +73,15 @@ void ClipCache::readPrepared(quint64 generation, const QStringList& paths) {
         const std::lock_guard lock(m_mutex);
         if (generation != m_generation)
             return;
-        m_beginnings.insert(path, std::move(beginning));
+        m_beginnings.insert(path, {stamp, std::move(beginning)});
     }
 }
 
 qint64 ClipCache::bytes() const {
     const std::lock_guard lock(m_mutex);
     qint64 total = 0;
-    for (const auto& clip : m_beginnings)
-        total += clip->pcm.size();
+    for (const Beginning& beginning : m_beginnings)
+        total += beginning.clip->pcm.size();
     return total;
 }
 

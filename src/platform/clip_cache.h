@@ -11,8 +11,10 @@
 // The recordings kept ready to start. prepare() names those the screen can
 // play now; they are read on a thread of their own, and of each the first
 // kBeginningMs are held decoded, enough to start the sound at once and to
-// cover the reading of the rest. Those no longer named are dropped. Any
-// thread may ask for a clip.
+// cover the reading of the rest. Those no longer named are dropped. A
+// beginning serves only while its file is the one it was read from, so that
+// a recording replaced meanwhile (a new take kept, a backup restored) is
+// played as it now is. Any thread may ask for a clip.
 class ClipCache {
 public:
     static constexpr int kBeginningMs = 50;
@@ -40,8 +42,22 @@ public:
 private:
     void readPrepared(quint64 generation, const QStringList& paths);
 
+    // What tells one version of a file from another.
+    struct FileStamp {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = -1;
+        qint64 modifiedNs = 0;
+        static FileStamp of(const QString& path);
+        bool operator==(const FileStamp& other) const;
+    };
+    struct Beginning {
+        FileStamp stamp;
+        std::shared_ptr<const WavClip> clip;
+    };
+
     mutable std::mutex m_mutex;
-    QHash<QString, std::shared_ptr<const WavClip>> m_beginnings;
+    QHash<QString, Beginning> m_beginnings;
     quint64 m_generation = 0;
     QThreadPool m_reader;
 };

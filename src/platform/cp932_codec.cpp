@@ -1,6 +1,7 @@
 #include "platform/cp932_codec.h"
 
 #include <array>
+#include <bitset>
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
@@ -59,6 +60,18 @@ public:
         return units[0];
     }
 
+    // The bytes that one UTF-16 unit converts to; empty when it has none.
+    QByteArray bytesOf(char16_t unit) {
+        const char* input = reinterpret_cast<const char*>(&unit);
+        size_t inLeft = sizeof unit;
+        QByteArray out;
+        qsizetype written = 0;
+        if (!run(input, inLeft, out, written))
+            return {};
+        out.truncate(written);
+        return out;
+    }
+
     // No character of the code page decodes to this non-character.
     static constexpr char16_t kNoChar = 0xFFFF;
 
@@ -68,23 +81,31 @@ private:
 
 // The characters of the code page by byte and by byte pair, read from iconv
 // once: looking them up decodes a large file many times faster than iconv.
-// Only the lead bytes of pairs get a row of pairs.
+// Only the lead bytes of pairs get a row of pairs. Each character also tells
+// whether the encoder writes it back as the same bytes, which it does not for
+// the second form of a character held twice.
 class DecodeTable {
 public:
     DecodeTable() {
         Converter converter(kUtf16, kCodePage);
-        m_valid = converter.valid();
+        Converter encoder(kCodePage, kUtf16);
+        m_valid = converter.valid() && encoder.valid();
         if (!m_valid)
             return;
+        const auto exact = [&encoder](char16_t c, const char* bytes, int count) {
+            return c != Converter::kNoChar && encoder.bytesOf(c) == QByteArray(bytes, count);
+        };
         for (int lead = 0; lead < 256; ++lead) {
             const char single[1] = {char(lead)};
             m_single[size_t(lead)] = converter.one(single, 1);
+            m_singleExact[size_t(lead)] = exact(m_single[size_t(lead)], single, 1);
             if (m_single[size_t(lead)] != Converter::kNoChar)
                 continue;
             Row row;
             for (int trail = 0; trail < 256; ++trail) {
                 const char pair[2] = {char(lead), char(trail)};
-                row[size_t(trail)] = converter.one(pair, 2);
+                row.chars[size_t(trail)] = converter.one(pair, 2);
+                row.exact[size_t(trail)] = exact(row.chars[size_t(trail)], pair, 2);
             }
             m_pairs.push_back(row);
             m_rowOfLead[size_t(lead)] = quint8(m_pairs.size());
@@ -92,19 +113,48 @@ public:
     }
 
     bool valid() const { return m_valid; }
-    char16_t single(uchar byte) const { return m_single[byte]; }
-    char16_t pair(uchar lead, uchar trail) const {
-        const quint8 row = m_rowOfLead[lead];
-        return row ? m_pairs[size_t(row - 1)][trail] : Converter::kNoChar;
+
+    // Calls onChar(character, byte count, exact) for each character of the
+    // bytes in turn; an invalid or cut-off sequence gives U+FFFD for its first
+    // byte alone, so that a damaged file still shows the rest of its text.
+    template <typename OnChar> void walk(QByteArrayView bytes, OnChar onChar) const {
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const uchar byte = uchar(bytes.at(i));
+            const char16_t c = m_single[byte];
+            if (c != Converter::kNoChar) {
+                onChar(c, 1, m_singleExact[byte]);
+                continue;
+            }
+            const quint8 row = m_rowOfLead[byte];
+            if (row && i + 1 < bytes.size()) {
+                const Row& pairs = m_pairs[size_t(row - 1)];
+                const uchar trail = uchar(bytes.at(i + 1));
+                if (pairs.chars[trail] != Converter::kNoChar) {
+                    onChar(pairs.chars[trail], 2, bool(pairs.exact[trail]));
+                    ++i;
+                    continue;
+                }
+            }
+            onChar(char16_t(QChar::ReplacementCharacter), 1, false);
+        }
     }
 
 private:
-    using Row = std::array<char16_t, 256>;
+    struct Row {
+        std::array<char16_t, 256> chars{};
+        std::bitset<256> exact;
+    };
     bool m_valid = false;
     std::array<char16_t, 256> m_single{};
+    std::array<bool, 256> m_singleExact{};
     std::array<quint8, 256> m_rowOfLead{};
     std::vector<Row> m_pairs;
 };
+
+const DecodeTable& decodeTable() {
+    static const DecodeTable table;
+    return table;
+}
 
 void append(QByteArray& out, qsizetype& written, const char* bytes, qsizetype count) {
     if (out.size() - written < count)
@@ -121,7 +171,7 @@ bool available() {
     return Converter(kCodePage, kUtf16).valid();
 }
 
-QByteArray encode(const QString& text) {
+QByteArray encode(const QString& text, QString* lost) {
     Converter converter(kCodePage, kUtf16);
     QByteArray out;
     if (!converter.valid() || text.isEmpty())
@@ -138,6 +188,11 @@ QByteArray encode(const QString& text) {
         if (at + 1 < text.size() && text.at(at).isHighSurrogate() &&
             text.at(at + 1).isLowSurrogate())
             units = 2;
+        if (lost) {
+            const QStringView character = QStringView(text).mid(at, units);
+            if (!lost->contains(character))
+                lost->append(character);
+        }
         append(out, written, "?", 1);
         input += units * 2;
         inLeft -= size_t(units) * 2;
@@ -146,27 +201,32 @@ QByteArray encode(const QString& text) {
     return out;
 }
 
-QString decode(const QByteArray& bytes) {
-    static const DecodeTable table;
+QString decode(QByteArrayView bytes, bool* exact) {
+    const DecodeTable& table = decodeTable();
+    if (exact)
+        *exact = table.valid();
     if (!table.valid() || bytes.isEmpty())
         return {};
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     qsizetype written = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const uchar byte = uchar(bytes.at(i));
-        char16_t c = table.single(byte);
-        if (c == Converter::kNoChar && i + 1 < bytes.size()) {
-            c = table.pair(byte, uchar(bytes.at(i + 1)));
-            if (c != Converter::kNoChar)
-                ++i;
-        }
-        // An invalid or cut-off sequence: mark the one byte and go on with the
-        // next, so that a damaged file still shows the rest of its text.
-        out[written++] = c == Converter::kNoChar ? QChar(QChar::ReplacementCharacter) : QChar(c);
-    }
+    bool allExact = true;
+    table.walk(bytes, [&](char16_t c, int, bool exactChar) {
+        out[written++] = QChar(c);
+        allExact = allExact && exactChar;
+    });
     text.truncate(written);
+    if (exact)
+        *exact = allExact;
     return text;
+}
+
+std::vector<int> charLengths(QByteArrayView bytes) {
+    std::vector<int> lengths;
+    lengths.reserve(size_t(bytes.size()));
+    decodeTable().walk(bytes,
+                       [&lengths](char16_t, int length, bool) { lengths.push_back(length); });
+    return lengths;
 }
 
 } // namespace cp932

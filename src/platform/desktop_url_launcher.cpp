@@ -2,6 +2,6 @@
 
 #include <QDesktopServices>
 
-void DesktopUrlLauncher::open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool DesktopUrlLauncher::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

@@ -5,5 +5,5 @@
 // Opens URLs with the desktop's handler (xdg-open on Linux).
 class DesktopUrlLauncher final : public UrlLauncher {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };

@@ -178,6 +178,15 @@ void Grid::setTopRow(int row) {
     verticalScrollBar()->setValue(row);
 }
 
+void Grid::scrollToRow(int row) {
+    const int top = topRow();
+    const int fitting = verticalScrollBar()->pageStep();
+    if (row < top)
+        setTopRow(row);
+    else if (row >= top + fitting)
+        setTopRow(row - fitting + 1);
+}
+
 QRect Grid::cellRect(int row, int col) const {
     if (row < 0 || row >= rows() || col < 0 || col >= cols())
         return {};

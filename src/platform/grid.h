@@ -42,6 +42,9 @@ public:
     void setColumnWidthTwips(int col, int twips);
     int columnWidthTwips(int col) const;
     void setRowHeights(RowHeights mode, int fixedTwips = 0);
+    // A grid whose rows share its height shows every cell at once (a board);
+    // one of fixed rows scrolls (a list).
+    RowHeights rowHeights() const { return m_rowHeights; }
     void setScale(double scale);
     // Sizes in pixels, grid line included.
     int columnWidth(int col) const;
@@ -57,6 +60,8 @@ public:
     // allows). A grid that is hidden, or has never been shown, cannot scroll
     // yet: it scrolls there when it is shown.
     void setTopRow(int row);
+    // Scrolls a list as little as needed for the row to show whole.
+    void scrollToRow(int row);
 
     // Pixel rectangle of a cell on the viewport, grid line excluded, for taps
     // and tests; and the cell under a point of the viewport.

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <pulse/context.h>
+#include <pulse/introspect.h>
 #include <pulse/operation.h>
 #include <pulse/sample.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
 
-// The PulseAudio client functions the voice player uses, taken from the
-// client library when the player first needs them rather than when the
-// program starts: the library and the twenty it draws in would otherwise be
-// loaded before the window can show.
+// The PulseAudio client functions the voice player and the microphone use,
+// taken from the client library when they first need them rather than when
+// the program starts: the library and the twenty it draws in would otherwise
+// be loaded before the window can show.
 #define TALK_PULSE_FUNCTIONS(F)                                                                    \
     F(pa_threaded_mainloop_new)                                                                    \
     F(pa_threaded_mainloop_free)                                                                   \
@@ -24,18 +25,24 @@
     F(pa_context_disconnect)                                                                       \
     F(pa_context_get_state)                                                                        \
     F(pa_context_set_state_callback)                                                               \
+    F(pa_context_get_source_info_list)                                                             \
     F(pa_stream_new)                                                                               \
     F(pa_stream_unref)                                                                             \
     F(pa_stream_connect_playback)                                                                  \
+    F(pa_stream_connect_record)                                                                    \
     F(pa_stream_disconnect)                                                                        \
     F(pa_stream_get_state)                                                                         \
     F(pa_stream_set_state_callback)                                                                \
     F(pa_stream_set_write_callback)                                                                \
+    F(pa_stream_set_read_callback)                                                                 \
+    F(pa_stream_peek)                                                                              \
+    F(pa_stream_drop)                                                                              \
     F(pa_stream_write)                                                                             \
     F(pa_stream_flush)                                                                             \
     F(pa_stream_cork)                                                                              \
     F(pa_stream_drain)                                                                             \
     F(pa_operation_unref)                                                                          \
+    F(pa_operation_cancel)                                                                         \
     F(pa_usec_to_bytes)
 
 struct PulseApi {

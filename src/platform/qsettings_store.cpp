@@ -1,26 +1,102 @@
 #include "platform/qsettings_store.h"
 
+#include "platform/safe_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 namespace {
+
+using Values = QMap<QString, QString>;
+
 QString qualified(const QString& key) {
     return key.contains(QLatin1Char('/')) ? key : QStringLiteral("OPT/") + key;
 }
+
+// The values of INI text, as QSettings reads them.
+Values parse(const QTemporaryDir& folder, const QByteArray& bytes) {
+    const QString copy = folder.filePath(QStringLiteral("read.conf"));
+    if (!safe_file::save(copy, bytes))
+        return {};
+    const QSettings settings(copy, QSettings::IniFormat);
+    Values values;
+    for (const QString& key : settings.allKeys())
+        values.insert(key, settings.value(key).toString());
+    return values;
+}
+
+// INI text of the values, as QSettings writes it; none when it could not be
+// made. QSettings does not notice a write that fails when its file is closed,
+// so the text is read back and must give the values again.
+std::optional<QByteArray> format(const QTemporaryDir& folder, const Values& values) {
+    const QString copy = folder.filePath(QStringLiteral("write.conf"));
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    const safe_file::ReadResult written = safe_file::read(copy);
+    if (written.status != safe_file::ReadStatus::Read || parse(folder, written.bytes) != values)
+        return std::nullopt;
+    return written.bytes;
+}
+
 } // namespace
 
-QSettingsStore::QSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Talk")) {}
+QSettingsStore::QSettingsStore(const QString& path)
+    : m_path(path) {
+    safe_file::removeStrayTemporaries(m_path, QDateTime::currentDateTime());
+    const safe_file::ReadResult stored = safe_file::read(m_path);
+    m_writable = stored.status == safe_file::ReadStatus::Read ||
+                 stored.status == safe_file::ReadStatus::Absent;
+    const QTemporaryDir folder;
+    if (stored.status == safe_file::ReadStatus::Read && folder.isValid())
+        m_values = parse(folder, stored.bytes);
+}
+
+QString QSettingsStore::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Talk.conf");
+}
 
 std::optional<QString> QSettingsStore::value(const QString& key) const {
-    const QVariant stored = m_settings.value(qualified(key));
-    if (!stored.isValid())
+    const auto found = m_values.constFind(qualified(key));
+    if (found == m_values.constEnd())
         return std::nullopt;
-    return stored.toString();
+    return *found;
 }
 
 void QSettingsStore::setValue(const QString& key, const QString& value) {
-    m_settings.setValue(qualified(key), value);
+    m_values.insert(qualified(key), value);
+    m_changed.insert(qualified(key));
 }
 
+// Another copy of the program (on another data folder) may have stored
+// options meanwhile: the file is read again and this session's changes are
+// laid over it, as QSettings itself does.
 bool QSettingsStore::sync() {
-    m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    if (!m_writable)
+        return false;
+    const QTemporaryDir folder;
+    const safe_file::ReadResult stored = safe_file::read(m_path);
+    if (!folder.isValid() || (stored.status != safe_file::ReadStatus::Read &&
+                              stored.status != safe_file::ReadStatus::Absent))
+        return false;
+    Values merged = parse(folder, stored.bytes);
+    for (const QString& key : std::as_const(m_changed))
+        merged.insert(key, m_values.value(key));
+    const std::optional<QByteArray> bytes = format(folder, merged);
+    if (!bytes || !QDir().mkpath(QFileInfo(m_path).absolutePath()) ||
+        !safe_file::save(m_path, *bytes))
+        return false;
+    m_values = merged;
+    m_changed.clear();
+    return true;
 }

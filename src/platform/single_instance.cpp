@@ -1,49 +1,48 @@
 #include "platform/single_instance.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-SingleInstance::SingleInstance(const QString& lockPath)
-    : m_path(lockPath) {}
+SingleInstance::SingleInstance(const QString& dataFolder)
+    : m_path(lockPath(dataFolder)) {}
 
 SingleInstance::~SingleInstance() {
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-bool SingleInstance::acquire() {
-    if (m_fd >= 0)
-        return true;
-    const int fd =
-        ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
-    }
-    // The note serves earlier versions, which lock through QLockFile; the
-    // lock holds without it.
-    const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-                             QCoreApplication::applicationName().toUtf8() + '\n' +
-                             QSysInfo::machineHostName().toUtf8() + '\n';
-    if (::ftruncate(fd, 0) == 0) {
-        [[maybe_unused]] const ssize_t written =
-            ::write(fd, owner.constData(), size_t(owner.size()));
-    }
-    m_fd = fd;
-    return true;
+QString SingleInstance::lockPath(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/Talk.lock");
 }
 
-QString SingleInstance::defaultLockPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/Talk.lock");
+SingleInstance::Outcome SingleInstance::acquire() {
+    if (m_fd >= 0)
+        return Outcome::Acquired;
+    const QByteArray path = QFile::encodeName(m_path);
+    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0644);
+    // A lock file made before the folder became read-only still serves.
+    if (m_fd < 0 && (errno == EROFS || errno == EACCES))
+        m_fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0) {
+        const int error = errno;
+        m_error = QStringLiteral("cannot open the lock file %1: %2")
+                      .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
+        return Outcome::Unavailable;
+    }
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+        return Outcome::Acquired;
+    const int error = errno;
+    // A later try opens the file afresh.
+    ::close(m_fd);
+    m_fd = -1;
+    if (error == EWOULDBLOCK)
+        return Outcome::HeldByAnother;
+    m_error = QStringLiteral("cannot lock %1: %2")
+                  .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
+    return Outcome::Unavailable;
 }

@@ -2,23 +2,33 @@
 
 #include <QString>
 
-// Tells whether another instance of the program runs, through a lock on a
-// file in the per-user runtime folder. The system releases the lock when the
-// process ends, however it ends, so an instance that crashed leaves nothing
-// that blocks the next start. The file names the locking process as QLockFile
-// does, so that earlier versions of the program see the lock too.
+// Keeps a second copy of the program from working on the same data folder,
+// where it would overwrite what the first one stores. The lock is the data
+// folder's own ("Talk.lock" in it), so copies started in different sessions
+// or runtime folders meet there too. It is a lock of the system's, held by
+// the open file, so it ends with the process however that ends: a crash
+// leaves nothing that blocks the next start.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& lockPath = defaultLockPath());
+    enum class Outcome {
+        Acquired,      // this process is now the only one on the folder
+        HeldByAnother, // another copy runs on the folder
+        Unavailable,   // the lock could not be made (see error())
+    };
+
+    explicit SingleInstance(const QString& dataFolder);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when this process is now the only instance.
-    bool acquire();
-    static QString defaultLockPath();
+    Outcome acquire();
+    // Why the lock could not be made, for the user.
+    const QString& error() const { return m_error; }
+
+    static QString lockPath(const QString& dataFolder);
 
 private:
     QString m_path;
     int m_fd = -1;
+    QString m_error;
 };

@@ -6,5 +6,7 @@
 class UrlLauncher {
 public:
     virtual ~UrlLauncher() = default;
-    virtual void open(const QUrl& url) = 0;
+    // False when the URL could not be handed over (no handler, or a URL
+    // longer than the system passes to a program).
+    virtual bool open(const QUrl& url) = 0;
 };

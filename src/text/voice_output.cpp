@@ -2,8 +2,10 @@
 
 #include "platform/pause.h"
 #include "platform/voice_player.h"
+#include "text/recording_names.h"
 #include "window/shared_state.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -29,6 +31,8 @@ void VoiceOutput::playVoice(const QString& text, double waitSeconds, QChar occas
     if (!allows(m_state.settings.opt3, occasion))
         return;
     m_state.stopRead = false;
+    const SpeechActivity::Span speaking(m_activity);
+    emit tapVoiced();
     speak(text);
     m_pause.wait(std::max(0, int(std::lround(waitSeconds * 1000))));
     m_state.stopRead = true;
@@ -52,10 +56,23 @@ void VoiceOutput::prepare(const QStringList& texts) {
     m_player.prepare(paths);
 }
 
+void VoiceOutput::playFile(const QString& wavPath) {
+    m_player.play(wavPath);
+}
+
+void VoiceOutput::stop() {
+    m_player.stop();
+}
+
 QString VoiceOutput::wavPath(const QString& text) const {
-    // A "/" would reach outside the folder or another file ("/" itself
-    // would name the hidden file ".wav").
-    if (text.contains(QLatin1Char('/')) || text.contains(QChar(0)))
-        return QString();
-    return m_state.appDir + QLatin1Char('/') + text + QStringLiteral(".wav");
+    const QString own = recording_names::characterPath(m_state.appDir, text);
+    if (own.isEmpty() || m_state.programDir.isEmpty() || m_state.programDir == m_state.appDir ||
+        QFileInfo::exists(own))
+        return own;
+    return recording_names::characterPath(m_state.programDir, text);
+}
+
+QString VoiceOutput::phraseWavPath(const QString& phrase) const {
+    const QString path = recording_names::phrasePath(m_state.appDir, phrase);
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }

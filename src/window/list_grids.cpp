@@ -31,10 +31,14 @@ void moveMark(const TalkControls& c, Grid* grid, qint32& selectedRow, int newRow
 }
 
 void markFirstRow(Grid* grid, int firstCol, qint32& selectedRow) {
-    grid->setCurrent(0, firstCol);
-    grid->cells().paintRow(0, firstCol, bgrColor(colors::kHighlight));
-    grid->setTopRow(0);
-    selectedRow = 0;
+    markRow(grid, 0, firstCol, selectedRow);
+}
+
+void markRow(Grid* grid, int row, int firstCol, qint32& selectedRow) {
+    grid->setCurrent(row, firstCol);
+    grid->cells().paintRow(row, firstCol, bgrColor(colors::kHighlight));
+    grid->setTopRow(row);
+    selectedRow = row;
 }
 
 } // namespace list_grids

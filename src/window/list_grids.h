@@ -26,5 +26,7 @@ void moveMark(const TalkControls& c, Grid* grid, qint32& selectedRow, int newRow
 
 // After a list is loaded: row 0 marked from firstCol, chosen, and at the top.
 void markFirstRow(Grid* grid, int firstCol, qint32& selectedRow);
+// The same for another row.
+void markRow(Grid* grid, int row, int firstCol, qint32& selectedRow);
 
 } // namespace list_grids

@@ -12,9 +12,9 @@ int readInt(const SettingsStore& store, const QString& key, int fallback, int lo
     return ok && value >= low && value <= high ? value : fallback;
 }
 
-// Wider boards than this are not a board any more; such a value is read as
-// the default.
-constexpr int kWidestMaxC = 99;
+// The board has ten columns or fifteen: any other width would push the kana
+// rows off the screen or leave the board empty.
+constexpr int kWideMaxC = 14;
 } // namespace
 
 Settings readSettings(const SettingsStore& store) {
@@ -26,9 +26,7 @@ Settings readSettings(const SettingsStore& store) {
     s.beep = readInt(store, kBeep, 0, 0, 1);
     s.moji = readInt(store, kMoji, 0, 0, 1);
     s.samp = readInt(store, kSamp, 1, 0, 1);
-    s.gMaxC = readInt(store, kGMaxC, 9, 9, kWidestMaxC);
-    if (s.gMaxC == 10)
-        s.gMaxC = 9;
+    s.gMaxC = readInt(store, kGMaxC, 9, 9, kWideMaxC) == kWideMaxC ? kWideMaxC : 9;
     s.sample = qint16(readInt(store, kSample, 2, 1, 5));
     return s;
 }

@@ -31,8 +31,8 @@ inline const QString kSample = QStringLiteral("Sample");
 
 // Reads the eight keys in their fixed order. A missing key, and a value the
 // system never writes (not a number, or outside the key's range), yields the
-// key's default, so a hand-edited store cannot break the board. A "gMaxC" of
-// 10 is read as 9; other values from 9 up to 99 stand as they are.
+// key's default, so a hand-edited store cannot break the board. A "gMaxC"
+// other than 14 (fifteen columns) is read as 9, the ten-column board.
 Settings readSettings(const SettingsStore& store);
 
 int textPointSize(const Settings& settings);

@@ -8,7 +8,8 @@
 // The values the subsystems share, owned by the main window and handed by
 // reference to those that use them.
 struct SharedState {
-    QString appDir;          // folder of the executable: data files and recordings
+    QString appDir;          // the data folder: data files and the user's own recordings
+    QString programDir;      // the program's own recordings (the data folder when empty)
     Settings settings;       // the options, as last read from the store
     qint32 selectedRow = 0;  // chosen row of whichever list grid is visible
     QString selectedText;    // last two-tap board text, or the chosen list text

@@ -4,6 +4,7 @@
 #include "platform/caption_button.h"
 #include "platform/colors.h"
 #include "platform/grid.h"
+#include "platform/hard_to_undo.h"
 #include "platform/twip_layout.h"
 
 #include <QFrame>
@@ -299,6 +300,9 @@ TalkControls buildTalkControls(QWidget* window, TwipLayout& layout) {
     c.cmdSampDel = find<QPushButton>(built, QStringLiteral("cmdSampDel"));
     c.txtHide = find<QLabel>(built, QStringLiteral("txtHide"));
 
+    // What "ＢＳ", "始め" and "例文削除" do is hard to undo.
+    for (QWidget* button : {c.cmdRes[1], c.cmdStart, c.cmdSampDel})
+        markHardToUndo(button);
     // The board and the selection panel share their heights among their
     // rows and centre their characters.
     for (Grid* board : {c.grdBoard, c.grdBoard2}) {

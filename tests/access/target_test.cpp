@@ -2,10 +2,14 @@
 #include "text/edit_buttons.h"
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 // Targets found where a tap would act, and selected exactly as a tap does.
 class TargetTest : public QObject {
@@ -67,6 +71,38 @@ private slots:
         qApp->removeEventFilter(&watch);
         QCOMPARE(watch.presses, QList<bool>({false, true}));
         QCOMPARE(f->c().cmdKey->text(), QString("英数")); // both pressed it
+    }
+
+    // A tap reaches neither a window behind a modal dialog nor anything
+    // beside an open drop-down list (it only closes the list); the list's
+    // items are targets.
+    void blockedWindowsHaveNoTargets() {
+        const QPoint cell = access::globalRect(cellTarget(f->c().grdBoard, 0, 9)).center();
+        QDialog dialog(&f->window());
+        dialog.resize(120, 60);
+        QTimer::singleShot(0, [&] {
+            QVERIFY(!access::targetAt(cell).isValid());
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(access::targetAt(cell).isValid());
+
+        QWidget other;
+        auto* combo = new QComboBox(&other);
+        combo->addItems({"1", "2", "3"});
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        const access::Target box = access::targetAt(combo->mapToGlobal(combo->rect().center()));
+        QCOMPARE(box.widget.data(), static_cast<QWidget*>(combo));
+        access::activate(box);
+        QAbstractItemView* list = combo->view();
+        QVERIFY(list->isVisible());
+        QVERIFY(!access::targetAt(cell).isValid());
+        const access::Target item{list, 2, 0};
+        QCOMPARE(access::targetAt(access::globalRect(item).center()), item);
+        access::activate(item);
+        QCOMPARE(combo->currentIndex(), 2);
+        QVERIFY(access::targetAt(cell).isValid());
     }
 };
 

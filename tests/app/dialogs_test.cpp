@@ -72,8 +72,12 @@ private slots:
         const Settings s = readSettings(store);
         QCOMPARE(QList<int>({s.opt1, s.opt2, s.opt3, s.beep, s.moji, s.samp, s.gMaxC, s.sample}),
                  QList<int>({0, 0, 2, 0, 0, 1, 9, 2}));
-        store.values["gMaxC"] = "2147483647";
-        QCOMPARE(readSettings(store).gMaxC, 9);
+        for (const char* width : {"2147483647", "13", "50", "10"}) {
+            store.values["gMaxC"] = width;
+            QCOMPARE(readSettings(store).gMaxC, 9);
+        }
+        store.values["gMaxC"] = "14";
+        QCOMPARE(readSettings(store).gMaxC, 14);
     }
 
     void firstRunConfirmWritesEveryKeyInOrder() {

@@ -8,6 +8,7 @@
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTimer>
 
 // The main window as it starts, its layout at design size and scaled, the
@@ -44,7 +45,9 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::newRow("first run") << QStringList() << 10 << 55;
         QTest::newRow("gMaxC 10") << QStringList{"gMaxC", "10"} << 10 << 55;
-        QTest::newRow("gMaxC 11") << QStringList{"gMaxC", "11"} << 12 << 55;
+        // only 14 widens the board: any other value is the ten-column board
+        QTest::newRow("gMaxC 13") << QStringList{"gMaxC", "13"} << 10 << 55;
+        QTest::newRow("gMaxC 50") << QStringList{"gMaxC", "50"} << 10 << 55;
         QTest::newRow("gMaxC 14") << QStringList{"gMaxC", "14"} << 15 << 55;
         QTest::newRow("Moji 1") << QStringList{"Moji", "1"} << 10 << 100;
     }
@@ -146,22 +149,39 @@ private slots:
     }
 
     // "詳細設定" opens the extended options over the options dialog; each
-    // dialog's own "確定" stores what it shows.
+    // dialog's own "確定" stores what it shows, and the window applies it.
     void extendedOptionsOpenFromTheOptionsDialog() {
         WindowFixture f;
+        f.writeFile("Talk.txt", {"ああああ日記ダミー消さないでね！",
+                                 "ああああ日記ダミー消さないでね！", "あめ"});
+        f.fakes.store.values.insert("OPT1", "2");
         f.open();
         answerOptions(0, [](QWidget* dialog) {
             QTimer::singleShot(0, [] {
                 QWidget* extended = QApplication::activeModalWidget();
                 QCOMPARE(extended->objectName(), QString("frmExtOPT"));
                 QCOMPARE(extended->windowTitle(), QString("詳細設定"));
+                auto* tabs = extended->findChild<QTabWidget*>("tabPages");
+                QStringList titles;
+                for (int i = 0; i < tabs->count(); ++i)
+                    titles.append(tabs->tabText(i));
+                QVERIFY(titles.contains("例文の順") && titles.contains("録音"));
+                extended->findChild<QAbstractButton*>("chkLearn")->click();
                 extended->findChild<QPushButton*>("cmdOK(1)")->click();
             });
             dialog->findChild<QPushButton*>("cmdMore")->click();
         });
         f.c().cmdOpt->click();
         QCOMPARE(f.fakes.store.syncs, 1);
-        QVERIFY(f.fakes.store.writes.isEmpty());
+        // only the extensions' own groups, none of the eight options
+        QVERIFY(!f.fakes.store.writes.isEmpty());
+        for (const auto& write : f.fakes.store.writes)
+            QVERIFY2(write.first.contains('/'), qPrintable(write.first));
+        QCOMPARE(f.fakes.store.values.value("Predict/Learn"), QString("1"));
+        f.tapBoard("あ");
+        WindowFixture::tap(f.c().grdSp, 1);
+        f.c().cmdDec->click();
+        QCOMPARE(f.readFile("TalkUse.txt"), QStringList{"1 1 あめ"});
     }
 
     // Taps by touch reach the same buttons and cells as mouse clicks, also

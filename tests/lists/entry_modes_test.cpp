@@ -13,19 +13,8 @@ class EntryModesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
 
-    // Opens the entry on `row` of the list behind the command row.
-    void openEntry(int commandRow, int row = 0) {
-        f->c().cmdSamp->click();
-        WindowFixture::tap(f->c().grdEx, commandRow, 1);
-        f->c().cmdDec->click();
-        WindowFixture::tap(commandRow == 0 ? f->c().grdDay : f->c().grdAD, row, 1);
-        f->c().cmdDec->click();
-    }
-    // From the address on `row` to the mail list.
-    void openMails(int row) {
-        openEntry(1, row);
-        f->c().cmdBack->click();
-    }
+    void openEntry(int commandRow, int row = 0) { f->openEntry(commandRow, row); }
+    void openMails(int row) { f->openMails(row); }
     QString mode() { return f->c().cmdSamp->text(); }
     QList<ScriptedAsker::Question>& asked() { return f->fakes.asker.asked; }
 
@@ -51,6 +40,25 @@ private slots:
         }
         QCOMPARE(f->readFile("day.txt"),
                  QStringList({"26.12.05 はれ", "26.12.04 ", "26.12.03 くもり"}));
+    }
+
+    // A day stored after today (the clock was once ahead) stays above today's
+    // row, which is the one chosen and opened.
+    void diaryOpensTodayBelowALaterDay() {
+        f->writeFile("day.txt", {"27.01.09 みらい", "26.12.04 きのう"});
+        f->open();
+        f->c().cmdSamp->click();
+        WindowFixture::tap(f->c().grdEx, 0, 1);
+        f->c().cmdDec->click();
+        QCOMPARE(WindowFixture::column(f->c().grdDay, 0),
+                 QStringList({"27.01.09", "26.12.05", "26.12.04"}));
+        QCOMPARE(f->window().state().selectedRow, 1);
+        f->c().cmdDec->click();
+        QCOMPARE(f->window().state().openedRow, 1);
+        f->panel().setText("きょう");
+        f->c().cmdSamp->click();
+        QCOMPARE(f->readFile("day.txt"),
+                 QStringList({"27.01.09 みらい", "26.12.05 きょう", "26.12.04 きのう"}));
     }
 
     void failedDiarySaveKeepsTextAndMode() {

@@ -1,3 +1,4 @@
+#include "file_fixtures.h"
 #include "lists/list_panel.h"
 #include "platform/colors.h"
 #include "window_fixture.h"
@@ -156,7 +157,8 @@ private slots:
         QCOMPARE(f->readFile("Talk.txt").size(), 2 + 20000 + 1);
     }
 
-    // A folder where the phrase book should be: the save fails and says so.
+    // A folder where the phrase book should be: the save fails and says so;
+    // the list, the text and the mode stay, to try again.
     void failedSaveIsReported() {
         QVERIFY(QDir(f->dir.path()).mkdir("Talk.txt"));
         f->open();
@@ -165,7 +167,111 @@ private slots:
         QCOMPARE(f->fakes.asker.asked.size(), 1);
         QCOMPARE(f->fakes.asker.asked.first().message,
                  QString("「Talk.txt」を保存できませんでした。"));
+        QCOMPARE(f->fakes.asker.asked.first().style, 48);
         QCOMPARE(f->text(), QString("あいう_"));
+        QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
+        QCOMPARE(f->c().grdEx->rows(), 2);
+    }
+
+    // Characters the code page lacks are named before the phrase is stored:
+    // "キャンセル" stores nothing and keeps the text; "ＯＫ" stores them as "?".
+    void charactersTheBookCannotKeepAreNamed() {
+        open({"おはよう"});
+        f->panel().setText(u"café😀_"_qs);
+        f->fakes.asker.answers = {false};
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->fakes.asker.asked.size(), 1);
+        QCOMPARE(f->fakes.asker.asked.first().message, u"保存できない文字があります：é😀"_qs);
+        QCOMPARE(f->fakes.asker.asked.first().style, 33);
+        QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "おはよう"}));
+        QCOMPARE(f->text(), u"café😀_"_qs);
+        QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
+
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->readFile("Talk.txt"),
+                 QStringList({kPlaceholder, kPlaceholder, "おはよう", "caf??"}));
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "caf??", "おはよう"}));
+        QCOMPARE(f->window().state().selectedRow, 2);
+        f->panel().setText(u"caf😀😀_"_qs); // stored, it would repeat a phrase
+        f->c().cmdSampADD->click();
+        QCOMPARE(f->fakes.asker.asked.last().message, QString("同一文が登録されています"));
+    }
+
+    // A record holding bytes that are no code page 932 is stored back with
+    // them when another phrase is registered; a file that cannot be read is
+    // noticed and never rewritten.
+    void unchangedDamagedRecordsKeepTheirBytes() {
+        const QByteArray placeholder = '"' + cp932bytes::kPlaceholder + "\"\r\n";
+        const QByteArray damaged = "\"\x82\xA0\x85\x20x\"\r\n";
+        QVERIFY(writeBytes(f->dir.filePath("Talk.txt"), placeholder + placeholder + damaged));
+        f->open();
+        f->panel().setText("あいう_");
+        f->c().cmdSampADD->click();
+        QVERIFY(f->fakes.asker.asked.isEmpty());
+        QCOMPARE(readBytes(f->dir.filePath("Talk.txt")),
+                 placeholder + placeholder + damaged + "\"\x82\xA0\x82\xA2\x82\xA4\"\r\n");
+    }
+
+    // With [Predict] Learn = 1 every phrase chosen with "決定" is counted:
+    // the most used come first in the candidates and within their kana row of
+    // the phrase list, also after a restart; a deleted phrase loses its count.
+    void phrasesComeInTheOrderOfUse() {
+        const QMap<QString, QString> learning{{"OPT1", "2"}, {"Predict/Learn", "1"}};
+        open({"あめ", "あさ", "あき", "かさ", "きく"}, learning);
+        Grid* grdSp = f->c().grdSp;
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あめ", "あさ", "あき"}));
+        WindowFixture::tap(grdSp, 3);
+        f->c().cmdDec->click(); // あき
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(),
+                 QStringList({"日記", "メール", "あき", "あさ", "あめ", "かさ", "きく"}));
+        f->c().grdEx->scrollToRow(6);
+        WindowFixture::tap(f->c().grdEx, 6);
+        f->c().cmdDec->click(); // きく, the later choice, before かさ in the か row
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(),
+                 QStringList({"日記", "メール", "あき", "あさ", "あめ", "きく", "かさ"}));
+        QCOMPARE(WindowFixture::column(f->c().grdEx, 0),
+                 QStringList({"あ行", "", "", "", "", "か行", ""}));
+        f->c().cmdSamp->click();
+
+        f->open(); // a restart
+        grdSp = f->c().grdSp;
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あき", "あめ", "あさ"}));
+        WindowFixture::tap(grdSp, 2);
+        f->c().cmdDec->click(); // あめ
+        f->panel().setText(QString());
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(grdSp, 0), QStringList({"あ", "あめ", "あき", "あさ"}));
+        f->c().cmdDec->click(); // row 0, the typed text, counts for nothing
+        f->c().cmdSamp->click();
+        WindowFixture::tap(f->c().grdEx, 2);
+        f->c().cmdSampDel->click(); // あめ
+        QCOMPARE(f->readFile("TalkUse.txt"), QStringList({"1 1 あき", "1 2 きく"}));
+    }
+
+    // With the option off the order is the book's, whatever the counts file
+    // holds, and nothing is counted; a damaged counts file counts for nothing.
+    void orderOfUseOffOrDamaged() {
+        f->writeFile("TalkUse.txt", {"5 9 あさ"});
+        open({"あめ", "あさ"}, {{"OPT1", "2"}});
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(f->c().grdSp, 0), QStringList({"あ", "あめ", "あさ"}));
+        f->c().cmdDec->click();
+        f->c().cmdSamp->click();
+        QCOMPARE(phrases(), QStringList({"日記", "メール", "あさ", "あめ"}));
+        WindowFixture::tap(f->c().grdEx, 3);
+        f->c().cmdDec->click();
+        QCOMPARE(f->readFile("TalkUse.txt"), QStringList({"5 9 あさ"}));
+
+        f->writeFile("TalkUse.txt", {"5 9 あさ", "damaged"});
+        f->fakes.store.values.insert("Predict/Learn", "1");
+        f->open();
+        f->panel().setText(QString());
+        f->tapBoard("あ");
+        QCOMPARE(WindowFixture::column(f->c().grdSp, 0), QStringList({"あ", "あめ", "あさ"}));
     }
 };
 

@@ -2,7 +2,7 @@
 #include "lists/kana_index.h"
 #include "lists/phrase_book.h"
 #include "lists/phrase_file.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,14 +24,15 @@ private slots:
         QFETCH(QStringList, records);
         QTemporaryDir dir;
         const QString path = dir.filePath("Talk.txt");
-        QVERIFY(writeRecords(path, records));
+        QVERIFY(writeRecordsTo(path, records));
 
         GridModel expected;
         QStringList expectedTexts;
-        loadPhraseFile(path, expected, expectedTexts);
+        RecordFile file(path);
+        loadPhraseFile(file, expected, expectedTexts);
         fillPhraseIndex(expected);
 
-        const PhraseBook book = PhraseBook::read(path);
+        const PhraseBook book = PhraseBook::read(file);
         GridModel list;
         list.setCols(3); // whatever the grid held before
         list.setAllTexts({{"x", "y", "z"}});

@@ -1,6 +1,7 @@
 #include "mail/mail_url.h"
 
 #include <QUrl>
+#include <QUrlQuery>
 #include <QtTest>
 
 class TestMailUrl : public QObject {
@@ -10,19 +11,71 @@ private slots:
         QCOMPARE(mailtoUrl("", "a", "b"), "mailto:?subject=a&body=b");
         QCOMPARE(mailtoUrl("y@x.jp", "a", "b"), "mailto:y@x.jp?subject=a&body=b");
         QCOMPARE(mailtoUrl("MAILTO:y@x.jp", "a", "b"), "MAILTO:y@x.jp?subject=a&body=b");
+        QCOMPARE(mailtoUrl("a@x.jp,b@y.jp", "a", "b"), "mailto:a@x.jp,b@y.jp?subject=a&body=b");
     }
 
-    // Nothing in the text ends the body early, adds a field or starts a
-    // fragment; line breaks arrive as CR LF.
-    void wholeTextArrives() {
-        const QString subject = u"明日は 晴れ?"_qs;
-        const QString url = mailtoUrl("y@x.jp", subject, u"a&b=c#d%e\r\nf\ng\rh&cc=z@y"_qs);
-        const QStringList fields = url.mid(url.indexOf('?') + 1).split('&');
-        QCOMPARE(fields.size(), 2);
-        QVERIFY(!url.contains('#') && !url.contains(' ') && !url.contains('\n'));
-        QCOMPARE(QUrl::fromPercentEncoding(fields[0].mid(8).toLatin1()), subject);
-        QCOMPARE(QUrl::fromPercentEncoding(fields[1].mid(5).toLatin1()),
-                 u"a&b=c#d%e\r\nf\r\ng\r\nh&cc=z@y"_qs);
+    // Whatever the address, subject and body hold, the mail program gets
+    // exactly these three fields: no added field, no fragment, nothing cut.
+    void fieldsArriveWholeAndAlone_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("sentSubject"); // the subject holds no line break
+        QTest::addColumn<QString>("sentBody");    // line breaks as CR LF
+        QTest::newRow("cc in the address") << "yamada@example.jp?cc=spy@example.org"
+                                           << "hi"
+                                           << "b"
+                                           << "hi"
+                                           << "b";
+        QTest::newRow("fragment in the address") << "a#b@example.jp"
+                                                 << "s"
+                                                 << "b"
+                                                 << "s"
+                                                 << "b";
+        QTest::newRow("escape in the address") << "a%41b@example.jp"
+                                               << "s"
+                                               << "b"
+                                               << "s"
+                                               << "b";
+        QTest::newRow("blanks, & and kana in the address") << u"山田 太郎&co=1@例え.jp"_qs << "s"
+                                                           << "b"
+                                                           << "s"
+                                                           << "b";
+        QTest::newRow("line breaks in the subject") << "y@x.jp"
+                                                    << "hi\r\nBcc: spy@example.org\nx\ry"
+                                                    << "b"
+                                                    << "hi Bcc: spy@example.org x y"
+                                                    << "b";
+        QTest::newRow("signs in the body")
+            << "y@x.jp" << u"明日は 晴れ?"_qs << u"a&b=c#d%e\r\nf\ng\rh&cc=z@y"_qs
+            << u"明日は 晴れ?"_qs << u"a&b=c#d%e\r\nf\r\ng\r\nh&cc=z@y"_qs;
+    }
+    void fieldsArriveWholeAndAlone() {
+        QFETCH(QString, address);
+        QFETCH(QString, subject);
+        QFETCH(QString, body);
+        QFETCH(QString, sentSubject);
+        QFETCH(QString, sentBody);
+        const QUrl url =
+            QUrl::fromEncoded(mailtoUrl(address, subject, body).toUtf8(), QUrl::StrictMode);
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), QString("mailto"));
+        QCOMPARE(url.path(QUrl::FullyDecoded), address);
+        QVERIFY(!url.hasFragment());
+        const QUrlQuery query(url);
+        const auto items = query.queryItems(QUrl::FullyDecoded);
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0), (QPair<QString, QString>("subject", sentSubject)));
+        QCOMPARE(items.at(1), (QPair<QString, QString>("body", sentBody)));
+    }
+
+    // Ten characters as a person counts them; a character outside the Basic
+    // Multilingual Plane is never cut in two.
+    void subjectIsTheFirstTenCharacters() {
+        QCOMPARE(mailSubject(u"123456789😀end"_qs), u"123456789😀"_qs);
+        QCOMPARE(mailSubject(u"😀😀😀😀😀😀😀😀😀😀😀"_qs), u"😀😀😀😀😀😀😀😀😀😀"_qs);
+        QCOMPARE(mailSubject(u"明日は\r\n雨です\nね"_qs), u"明日は 雨です ね"_qs);
+        QCOMPARE(mailSubject("short"), QString("short"));
     }
 
     void splitsNameAndAddress() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/grid_model.h"
+#include "platform/record_file.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,6 +12,16 @@
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Records as the program stores and reads them.
+inline bool writeRecordsTo(const QString& path, const QStringList& records) {
+    RecordFile file(path);
+    return file.write(file.encode(records));
+}
+
+inline QStringList readRecordsFrom(const QString& path) {
+    return RecordFile(path).read();
 }
 
 inline QByteArray readBytes(const QString& path) {

@@ -3,32 +3,41 @@
 #include "app/talk_window.h"
 #include "fakes.h"
 #include "platform/grid.h"
-#include "platform/text_file.h"
+#include "platform/record_file.h"
 #include "text/text_panel.h"
 
+#include <QDir>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 // A main window on fake services, with its own folder for the data files and
-// recordings, and taps as a user makes them: at the centre of a cell.
+// recordings (made in `parent`), and taps as a user makes them: at the centre
+// of a cell.
 class WindowFixture {
 public:
-    WindowFixture() { QStandardPaths::setTestModeEnabled(true); }
+    explicit WindowFixture(const QString& parent = QDir::tempPath())
+        : dir(parent + QStringLiteral("/window-XXXXXX")) {
+        QStandardPaths::setTestModeEnabled(true);
+    }
 
     FakeServices fakes;
     QTemporaryDir dir;
 
     // Records of a data file in the program's folder, written before open().
     void writeFile(const QString& name, const QStringList& records) {
-        QVERIFY(writeRecords(dir.filePath(name), records));
+        RecordFile file(dir.filePath(name));
+        QVERIFY(file.write(file.encode(records)));
     }
-    QStringList readFile(const QString& name) { return readRecords(dir.filePath(name)); }
+    QStringList readFile(const QString& name) { return RecordFile(dir.filePath(name)).read(); }
 
-    TalkWindow& open() {
-        m_window = std::make_unique<TalkWindow>(fakes.services, dir.path());
+    // Opens the main window, on the fake services or on others.
+    TalkWindow& open() { return open(fakes.services); }
+    TalkWindow& open(Services& services) {
+        m_window = std::make_unique<TalkWindow>(services, DataLocation{dir.path(), dir.path()});
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             qFatal("the main window was not shown");
@@ -52,6 +61,20 @@ public:
                     return;
                 }
         QFAIL(qPrintable("no board cell " + text));
+    }
+    // From the board through the phrase list's command row ("日記" 0,
+    // "メール" 1) into the entry on `row` of its list.
+    void openEntry(int commandRow, int row = 0) {
+        c().cmdSamp->click();
+        tap(c().grdEx, commandRow, 1);
+        c().cmdDec->click();
+        tap(commandRow == 0 ? c().grdDay : c().grdAD, row, 1);
+        c().cmdDec->click();
+    }
+    // From the board to the mail list of the address on `row`.
+    void openMails(int row) {
+        openEntry(1, row);
+        c().cmdBack->click();
     }
     static QStringList column(const Grid* grid, int col) {
         QStringList texts;

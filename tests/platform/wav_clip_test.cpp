@@ -1,5 +1,9 @@
+#include "file_fixtures.h"
+#include "platform/clip_cache.h"
 #include "platform/wav_clip.h"
+#include "wav_file.h"
 
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -108,6 +112,29 @@ private slots:
         QVERIFY(first.sameFormat(clip));
         QVERIFY(clip.beginning(500).complete);
         QCOMPARE(clip.beginning(500).pcm.size(), 400);
+    }
+
+    // A recording replaced after it was prepared (a new take kept in its
+    // place) is not served from the old beginning; preparing again reads
+    // the new one.
+    void preparedBeginningServesOnlyItsOwnFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("あ.wav");
+        QVERIFY(writeSineWav(path, 300, 22050));
+        ClipCache cache;
+        cache.prepare({path});
+        cache.waitForPrepared();
+        QVERIFY(cache.beginning(path));
+        QCOMPARE(cache.beginning(path)->rate, 22050);
+
+        const QString take = dir.filePath("take.wav");
+        QVERIFY(writeSineWav(take, 300, 16000));
+        QVERIFY(QFile::remove(path) && QFile::rename(take, path));
+        QVERIFY(!cache.beginning(path));
+        cache.prepare({path});
+        cache.waitForPrepared();
+        QVERIFY(cache.beginning(path));
+        QCOMPARE(cache.beginning(path)->rate, 16000);
     }
 };
 

@@ -1,7 +1,10 @@
 #include "fakes.h"
+#include "text/recording_names.h"
 #include "text/voice_output.h"
 #include "window/shared_state.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The voice-mode filter of board taps, the stop flag around a clip, and the
@@ -64,6 +67,53 @@ private slots:
         QVERIFY(m_player.played.isEmpty());
         QCOMPARE(m_player.stops, 1);
         QCOMPARE(m_pause.waits, QList<int>{500});
+    }
+
+    // An installed program speaks with its own recordings unless the user's
+    // data folder holds a recording of the same name.
+    void ownRecordingBeforeTheProgramsOne() {
+        QTemporaryDir data;
+        QFile own(data.filePath(QStringLiteral("あ.wav")));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.close();
+        m_state.appDir = data.path();
+        m_state.programDir = QStringLiteral("/usr/share/talk");
+        VoiceOutput voice(m_player, m_pause, m_state);
+        QCOMPARE(voice.wavPath(QStringLiteral("あ")), data.filePath(QStringLiteral("あ.wav")));
+        QCOMPARE(voice.wavPath(QStringLiteral("い")), QStringLiteral("/usr/share/talk/い.wav"));
+    }
+
+    // A phrase's recording lies in "phrases", so that even a one-character
+    // phrase never takes a character's file; any phrase text stays inside
+    // that folder under a name of its own, short enough for the file system.
+    void phraseRecordingNames() {
+        using namespace recording_names;
+        QCOMPARE(phrasePath("/d", "あ"), QString("/d/phrases/あ.wav"));
+        QCOMPARE(phraseFileName("../x/y"), QString("..%2Fx%2Fy.wav"));
+        QCOMPARE(phraseFileName("a%2Fb"), QString("a%252Fb.wav"));
+        QCOMPARE(phraseFileName("~\n\t"), QString("%7E%0A%09.wav"));
+        QCOMPARE(phraseFileName(".."), QString("...wav"));
+        QCOMPARE(phraseFileName(""), QString());
+        const QString longPhrase = QString("あ").repeated(300);
+        const QString name = phraseFileName(longPhrase);
+        QVERIFY(name.toUtf8().size() + 4 <= 255); // room for ".bak"
+        QVERIFY(name.startsWith("ああ") && name.contains('~') && !name.contains('/'));
+        QVERIFY(phraseFileName(longPhrase + "い") != name);
+        QCOMPARE(phraseFileName(longPhrase), name);
+    }
+
+    // A phrase's own recording is found only where one has been kept.
+    void phraseRecordingLookup() {
+        QTemporaryDir dir;
+        m_state.appDir = dir.path();
+        VoiceOutput voice(m_player, m_pause, m_state);
+        QVERIFY(voice.phraseWavPath("おはよう").isEmpty());
+        QVERIFY(QDir(dir.path()).mkdir("phrases"));
+        const QString path = dir.filePath("phrases/おはよう.wav");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(voice.phraseWavPath("おはよう"), path);
     }
 };
 

@@ -1,0 +1,332 @@
+#include "platform/twip_layout.h"
+#include "text/sentence_pieces.h"
+#include "text/sentence_speaker.h"
+#include "wav_file.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+// Sentence mode: "読む" speaks the text whole, piece by piece from the
+// synthesizer, never waiting on it; where the synthesizer cannot serve, the
+// recordings read the text character by character. Runs on fake services:
+// the test decides when each sentence is made and when each sound has ended.
+class SentenceReadingTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<WindowFixture> f;
+
+    FakeSynthesizer& synth() { return f->fakes.synthesizer; }
+    ManualTimer& timer() { return f->fakes.speechTimer; }
+    QStringList& played() { return f->fakes.voice.played; }
+    QWidget* stopPanel() { return f->window().findChild<QWidget*>("frmRead"); }
+    QString wav(const QString& text) { return f->dir.filePath(text + ".wav"); }
+    int textHeight() { return f->window().layout().rect(f->c().txtTalk).height; }
+
+    void open(const QString& read = QStringLiteral("sentence")) {
+        f->fakes.store.values.insert("Voice/Read", read);
+        f->open();
+    }
+    void read(const QString& text) {
+        f->panel().setText(text);
+        f->c().cmdRead->click();
+    }
+    bool reading() { return !f->c().cmdRead->isEnabled(); }
+    // Keeps a recording of the phrase, as the recorder does; returns its path.
+    QString recordPhrase(const QString& phrase, int milliseconds) {
+        QDir(f->dir.path()).mkdir("phrases");
+        const QString path = f->dir.filePath("phrases/" + phrase + ".wav");
+        if (!writeSineWav(path, milliseconds))
+            qFatal("cannot write a phrase recording");
+        return path;
+    }
+    // Reading is over: "読む" is back, the panel narrow, the block on the end marker.
+    void checkFinished() {
+        QVERIFY(!reading());
+        QCOMPARE(f->c().cmdRead->text(), QString("読む"));
+        QVERIFY(f->text().endsWith('_'));
+        QCOMPARE(f->panel().selStart(), f->text().size() - 1);
+        QCOMPARE(f->panel().selLength(), 1);
+        QCOMPARE(textHeight(), 2295);
+        QTRY_VERIFY(!stopPanel());
+    }
+
+private slots:
+    void init() { f = std::make_unique<WindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void pieces_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<TextPiece>>("pieces");
+        using namespace sentence_pieces;
+        QTest::newRow("empty") << "" << QList<TextPiece>{};
+        QTest::newRow("one phrase") << "おみずをください" << QList<TextPiece>{{0, 8, kCutPauseMs}};
+        QTest::newRow("two sentences")
+            << "きょうはいいてんきですね。さんぽにいこう！！"
+            << QList<TextPiece>{{0, 13, kSentencePauseMs}, {13, 9, kSentencePauseMs}};
+        QTest::newRow("clauses join up to the length")
+            << "はい、そうです。" << QList<TextPiece>{{0, 8, kSentencePauseMs}};
+        // The first piece is short, so that the first sound comes soon.
+        QTest::newRow("first piece kept short")
+            << "あしたは、びょういんに いきますので、くるまを おねがいします。"
+            << QList<TextPiece>{{0, 5, kCommaPauseMs}, {5, 27, kSentencePauseMs}};
+        QTest::newRow("a long clause is cut at the length")
+            << QString(20, u'あ') + "。" + QString(45, u'い')
+            << QList<TextPiece>{
+                   {0, 21, kSentencePauseMs}, {21, 40, kCutPauseMs}, {61, 5, kCutPauseMs}};
+        QTest::newRow("a line break ends a sentence")
+            << "はい\nいいえ" << QList<TextPiece>{{0, 3, kSentencePauseMs}, {3, 3, kCutPauseMs}};
+    }
+    void pieces() {
+        QFETCH(QString, text);
+        QFETCH(QList<TextPiece>, pieces);
+        QCOMPARE(sentencePieces(text), pieces);
+    }
+
+    // The whole text but its end marker, piece by piece: each piece is made
+    // while the one before sounds, the block follows the sound, and reading
+    // ends as in character mode.
+    void readsTheTextWhole() {
+        open();
+        f->window().state().settings.beep = 1;
+        read("きょうはいいてんきですね。さんぽ_");
+        QCOMPARE(synth().requests.last(), QString("きょうはいいてんきですね。"));
+        QCOMPARE(f->c().cmdRead->text(), QString("♪"));
+        QVERIFY(reading());
+        QVERIFY(stopPanel() && stopPanel()->isVisible());
+        QCOMPARE(textHeight(), 11115 - 3630);
+        QVERIFY(played().isEmpty());
+
+        synth().make("/cache/1.wav", 1000);
+        QCOMPARE(played(), QStringList{"/cache/1.wav"});
+        QCOMPARE(f->panel().selStart(), 0);
+        QCOMPARE(timer().starts, QList<int>{1000 + sentence_pieces::kSentencePauseMs});
+        QCOMPARE(synth().requests.last(), QString("さんぽ"));
+        synth().make("/cache/2.wav", 500);
+        QCOMPARE(played().size(), 1); // the first still sounds
+
+        QVERIFY(timer().fire());
+        QCOMPARE(played().last(), QString("/cache/2.wav"));
+        QCOMPARE(f->panel().selStart(), 13);
+        QCOMPARE(timer().starts.last(), 500); // no pause after the last piece
+        QVERIFY(timer().fire());
+        checkFinished();
+        QCOMPARE(f->text(), QString("きょうはいいてんきですね。さんぽ_"));
+        QCOMPARE(f->fakes.beeper.beeps, 1);
+    }
+
+    // "読み上げ中止" silences the sentence at once and drops what is being made.
+    void stopSilencesAtOnce() {
+        open();
+        read("あいうえお。かきくけこ_");
+        synth().make("/cache/1.wav", 3000);
+        const int stops = f->fakes.voice.stops;
+        QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
+        QCOMPARE(f->fakes.voice.stops, stops + 1);
+        QVERIFY(!timer().active);
+        QVERIFY(!synth().pending);
+        checkFinished();
+        QCOMPARE(played(), QStringList{"/cache/1.wav"});
+    }
+
+    // While the sentence is being made the board takes taps; a voiced tap
+    // is newer than the sentence and sounds alone.
+    void tapWhileTheSentenceIsMade() {
+        f->fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        open();
+        read("おはよう_");
+        QVERIFY(synth().pending);
+        f->tapBoard("あ");
+        QCOMPARE(f->text(), QString("あおはよう_"));
+        QCOMPARE(played(), QStringList{wav("あ")});
+        QCOMPARE(synth().cancels, 1);
+        QVERIFY(!timer().active);
+        QVERIFY(!reading());
+        QTRY_VERIFY(!stopPanel());
+    }
+
+    // Whatever keeps the synthesizer from serving, the text is read from the
+    // recordings one character at a time, and the options page says why,
+    // once.
+    void fallsBackToTheRecordings_data() {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("failure") << "open_jtalk が文の声を作れませんでした（Error）。";
+        QTest::newRow("timeout") << "文の声を作るのに 2 秒より長くかかりました。";
+        QTest::newRow("no voice") << "声のファイル /x.htsvoice がありません。";
+    }
+    void fallsBackToTheRecordings() {
+        QFETCH(QString, reason);
+        open();
+        read("はい。いいえ_");
+        synth().fail(reason);
+        QCOMPARE(played(), QStringList{wav("は")});
+        QCOMPARE(synth().requests.last(), QString("いいえ")); // the next piece may yet be made
+        synth().fail(reason);
+        while (timer().fire()) {
+        }
+        QCOMPARE(played(),
+                 QStringList({wav("は"), wav("い"), wav("。"), wav("い"), wav("い"), wav("え")}));
+        QCOMPARE(timer().starts, QList<int>(6, 800));
+        checkFinished();
+
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget* options = QApplication::activeModalWidget();
+            QTimer::singleShot(0, [&shown] {
+                QWidget* extended = QApplication::activeModalWidget();
+                shown = extended->findChild<QLabel*>("lblVoiceState")->text();
+                extended->findChild<QPushButton*>("cmdOK(0)")->click();
+            });
+            options->findChild<QPushButton*>("cmdMore")->click();
+            options->findChild<QPushButton*>("cmdOK(0)")->click();
+        });
+        f->c().cmdOpt->click();
+        QCOMPARE(shown.count(reason), 1);
+        QVERIFY(shown.contains("1文字ずつ"));
+    }
+
+    // A phrase chosen with "決定" is spoken whole in sentence mode when the
+    // voice option speaks entries; the typed row of the candidates is no
+    // phrase.
+    void chosenPhraseIsSpoken_data() {
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("opt3");
+        QTest::addColumn<bool>("spoken");
+        QTest::newRow("sentence mode") << "sentence"
+                                       << "2" << true;
+        QTest::newRow("no voice from the board") << "sentence"
+                                                 << "3" << false;
+        QTest::newRow("character mode") << "char"
+                                        << "0" << false;
+    }
+    void chosenPhraseIsSpoken() {
+        QFETCH(QString, read);
+        QFETCH(QString, opt3);
+        QFETCH(bool, spoken);
+        f->fakes.store.values.insert("OPT3", opt3);
+        f->writeFile("Talk.txt", {"ああああ日記ダミー消さないでね！",
+                                  "ああああ日記ダミー消さないでね！", " おみずをください "});
+        open(read);
+        f->c().cmdSamp->click();
+        WindowFixture::tap(f->c().grdEx, 2, 1);
+        f->c().cmdDec->click();
+        QCOMPARE(f->text(), QString("おみずをください_"));
+        QCOMPARE(f->window().sentences().speaking(), spoken);
+        if (spoken)
+            QCOMPARE(synth().requests.last(), QString("おみずをください"));
+        QVERIFY(!reading());
+    }
+
+    void candidateIsSpoken() {
+        f->fakes.store.values.insert("OPT1", "2");
+        f->writeFile("Talk.txt", {"おみずをください"});
+        open();
+        f->tapBoard("お");
+        f->tapBoard("み");
+        QVERIFY(f->c().grdSp->isVisible());
+        f->c().cmdDec->click(); // the typed row
+        QVERIFY(!f->window().sentences().speaking());
+        f->tapBoard("お");
+        f->tapBoard("み");
+        WindowFixture::tap(f->c().grdSp, 1);
+        f->c().cmdDec->click();
+        QVERIFY(f->window().sentences().speaking());
+        QCOMPARE(synth().requests.last(), QString("おみずをください"));
+    }
+
+    // A phrase with its own recording is played whole instead of the made
+    // sentence, whether chosen with "決定" or read with "読む" (blanks at
+    // either end aside), and nothing is asked of the synthesizer for it; as
+    // a sentence of a longer text it plays in its place among the made ones.
+    void recordedPhraseIsPlayedWhole() {
+        f->fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        f->writeFile("Talk.txt", {"おみずをください"});
+        const QString own = recordPhrase("おみずをください", 1200);
+        open();
+        f->tapBoard("お");
+        f->tapBoard("み");
+        WindowFixture::tap(f->c().grdSp, 1);
+        const int asked = synth().requests.size();
+        f->c().cmdDec->click();
+        QCOMPARE(f->text(), QString("おみずをください_"));
+        QCOMPARE(played().last(), own);
+        QCOMPARE(timer().starts.last(), 1200);
+        QVERIFY(timer().fire());
+        QVERIFY(!f->window().sentences().speaking());
+
+        read(" おみずをください _");
+        QCOMPARE(played().last(), own);
+        QCOMPARE(f->panel().selStart(), 1);
+        QVERIFY(timer().fire());
+        checkFinished();
+        QCOMPARE(synth().requests.size(), asked);
+
+        // "読み上げ中止" silences it at once.
+        read("おみずをください_");
+        const int stops = f->fakes.voice.stops;
+        QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
+        QCOMPARE(f->fakes.voice.stops, stops + 1);
+        QVERIFY(!timer().active);
+        checkFinished();
+
+        read("はい。おみずをください_");
+        QCOMPARE(synth().requests.last(), QString("はい。"));
+        synth().make("/cache/1.wav", 500);
+        QVERIFY(!synth().pending);
+        QCOMPARE(played().last(), QString("/cache/1.wav"));
+        QVERIFY(timer().fire());
+        QCOMPARE(played().last(), own);
+        QCOMPARE(f->panel().selStart(), 3);
+        QVERIFY(timer().fire());
+        checkFinished();
+    }
+
+    // A recording that cannot be read is passed over: the phrase is made by
+    // the synthesizer, as one without a recording is (chosenPhraseIsSpoken).
+    void damagedRecordingIsPassedOver() {
+        QDir(f->dir.path()).mkdir("phrases");
+        QFile damaged(f->dir.filePath("phrases/はい.wav"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("RIFF") == 4);
+        damaged.close();
+        open();
+        read("はい_");
+        QCOMPARE(synth().requests.last(), QString("はい"));
+        synth().make("/cache/1.wav", 500);
+        QCOMPARE(played(), QStringList{"/cache/1.wav"});
+    }
+
+    // The first piece is made while the text is written, so that "読む"
+    // finds it made; while a sentence sounds, nothing else is asked for.
+    void firstPieceIsMadeWhileWriting() {
+        f->fakes.store.values.insert("OPT1", "2");
+        open();
+        f->tapBoard("は");
+        f->tapBoard("い");
+        QCOMPARE(synth().requests, QStringList({"は", "はい"}));
+        f->panel().setText("はい、そうです。またね_");
+        QCOMPARE(synth().requests.last(), QString("はい、そうです。"));
+        f->c().cmdRead->click();
+        QCOMPARE(synth().requests.last(), QString("はい、そうです。"));
+        synth().make("/cache/1.wav", 800);
+        const int asked = synth().requests.size();
+        f->panel().setText("いいえ_");
+        QCOMPARE(synth().requests.size(), asked);
+    }
+
+    // Without the [Voice] group "読む" reads character by character as ever.
+    void absentGroupReadsCharacters() {
+        f->open();
+        read("あい_");
+        QVERIFY(synth().requests.isEmpty());
+        QCOMPARE(played(), QStringList({wav("あ"), wav("い"), wav("_")}));
+        QVERIFY(!f->window().sentences().sentenceMode());
+    }
+};
+
+QTEST_MAIN(SentenceReadingTest)
+#include "sentence_reading_test.moc"
