@@ -71,7 +71,7 @@ bool DataFiles::store(RecordFile& file, const QStringList& records, const QStrin
 }
 
 void DataFiles::removeStrayTemporaries() {
-    const QDateTime start = QDateTime::currentDateTime();
-    for (const RecordFile* file : {&m_phrases, &m_diary, &m_addresses, &m_mails})
-        safe_file::removeStrayTemporaries(file->path(), start);
+    safe_file::removeStrayTemporaries(
+        {m_phrases.path(), m_diary.path(), m_addresses.path(), m_mails.path()},
+        QDateTime::currentDateTime());
 }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,11 +18,29 @@ QString qualified(const QString& key) {
     return key.contains(QLatin1Char('/')) ? key : QStringLiteral("OPT/") + key;
 }
 
-// The values of INI text, as QSettings reads them.
+// A folder for the scratch copies that QSettings reads and writes: in the
+// session's runtime folder, a folder in memory where there is one, so that
+// reading the options at start costs no disk writes.
+QTemporaryDir scratchFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString base =
+        !runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable()
+            ? runtime
+            : QDir::tempPath();
+    return QTemporaryDir(base + QStringLiteral("/Talk-settings-XXXXXX"));
+}
+
+// The values of INI text, as QSettings reads them. The text was read safely
+// (a regular file, its size checked) and QSettings reads a copy of it; the
+// copy is scratch, read back at once, so it is not synced to the disk.
 Values parse(const QTemporaryDir& folder, const QByteArray& bytes) {
-    const QString copy = folder.filePath(QStringLiteral("read.conf"));
-    if (!safe_file::save(copy, bytes))
+    if (bytes.isEmpty())
         return {};
+    const QString copy = folder.filePath(QStringLiteral("read.conf"));
+    QFile file(copy);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        return {};
+    file.close();
     const QSettings settings(copy, QSettings::IniFormat);
     Values values;
     for (const QString& key : settings.allKeys())
@@ -52,13 +71,16 @@ std::optional<QByteArray> format(const QTemporaryDir& folder, const Values& valu
 
 QSettingsStore::QSettingsStore(const QString& path)
     : m_path(path) {
-    safe_file::removeStrayTemporaries(m_path, QDateTime::currentDateTime());
+    safe_file::removeStrayTemporaries({m_path}, QDateTime::currentDateTime());
     const safe_file::ReadResult stored = safe_file::read(m_path);
     m_writable = stored.status == safe_file::ReadStatus::Read ||
                  stored.status == safe_file::ReadStatus::Absent;
-    const QTemporaryDir folder;
-    if (stored.status == safe_file::ReadStatus::Read && folder.isValid())
-        m_values = parse(folder, stored.bytes);
+    // A first start has no settings file, and nothing to parse.
+    if (stored.status == safe_file::ReadStatus::Read && !stored.bytes.isEmpty()) {
+        const QTemporaryDir folder = scratchFolder();
+        if (folder.isValid())
+            m_values = parse(folder, stored.bytes);
+    }
 }
 
 QString QSettingsStore::defaultPath() {
@@ -84,7 +106,7 @@ void QSettingsStore::setValue(const QString& key, const QString& value) {
 bool QSettingsStore::sync() {
     if (!m_writable)
         return false;
-    const QTemporaryDir folder;
+    const QTemporaryDir folder = scratchFolder();
     const safe_file::ReadResult stored = safe_file::read(m_path);
     if (!folder.isValid() || (stored.status != safe_file::ReadStatus::Read &&
                               stored.status != safe_file::ReadStatus::Absent))

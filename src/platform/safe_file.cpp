@@ -1,14 +1,16 @@
 #include "platform/safe_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QList>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -267,24 +269,52 @@ bool save(const QString& path, const QByteArray& bytes, int generations) {
     return true;
 }
 
-void removeStrayTemporaries(const QString& path, const QDateTime& before) {
-    std::optional<struct stat> existing;
-    const QFileInfo target(saveTarget(path, existing).value_or(path));
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDir folder = target.absoluteDir();
+namespace {
+// Whether name is one that save() gives a temporary file of target:
+// "<target>.XXXXXX", six ASCII letters or digits.
+bool isTemporaryOf(QByteArrayView name, QByteArrayView target) {
+    constexpr qsizetype kRandom = 6;
+    if (name.size() != target.size() + 1 + kRandom || !name.startsWith(target) ||
+        name.at(target.size()) != '.')
+        return false;
+    const QByteArrayView random = name.last(kRandom);
+    return std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+} // namespace
+
+// Each folder is read once for all its files, entry by entry: a data folder
+// holds the program's recordings too, hundreds of names.
+void removeStrayTemporaries(const QStringList& paths, const QDateTime& before) {
+    QHash<QString, QList<QByteArray>> targetsByFolder;
+    for (const QString& path : paths) {
+        std::optional<struct stat> existing;
+        const QFileInfo target(saveTarget(path, existing).value_or(path));
+        targetsByFolder[target.absolutePath()].append(native(target.fileName()));
+    }
     const qint64 limit = before.toMSecsSinceEpoch();
-    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!pattern.match(entry).hasMatch())
+    for (auto it = targetsByFolder.cbegin(); it != targetsByFolder.cend(); ++it) {
+        const QByteArray folder = native(it.key()) + '/';
+        DIR* dir = ::opendir(folder.constData());
+        if (!dir)
             continue;
-        const QByteArray name = native(folder.filePath(entry));
-        struct stat status {};
-        if (::lstat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-            continue;
-        const qint64 changed =
-            qint64(status.st_mtim.tv_sec) * 1000 + qint64(status.st_mtim.tv_nsec) / 1000000;
-        if (changed < limit)
-            ::unlink(name.constData());
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArrayView name(entry->d_name);
+            if (std::none_of(it->cbegin(), it->cend(), [name](const QByteArray& target) {
+                    return isTemporaryOf(name, target);
+                }))
+                continue;
+            const QByteArray file = folder + name.toByteArray();
+            struct stat status {};
+            if (::lstat(file.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+                continue;
+            const qint64 changed =
+                qint64(status.st_mtim.tv_sec) * 1000 + qint64(status.st_mtim.tv_nsec) / 1000000;
+            if (changed < limit)
+                ::unlink(file.constData());
+        }
+        ::closedir(dir);
     }
 }
 

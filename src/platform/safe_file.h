@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // Reading and replacing the files that hold what the user wrote, so that no
 // failure loses them: a read never blocks and never takes in more than a
@@ -45,9 +46,9 @@ ReadResult read(const QString& path);
 // stands.
 bool save(const QString& path, const QByteArray& bytes, int generations = 0);
 
-// Removes the temporary files that saves of path cut off by a crash left
-// behind: exactly the names save() gives them, regular files last changed
-// before `before`.
-void removeStrayTemporaries(const QString& path, const QDateTime& before);
+// Removes the temporary files that saves of these paths cut off by a crash
+// left behind: exactly the names save() gives them, regular files last
+// changed before `before`.
+void removeStrayTemporaries(const QStringList& paths, const QDateTime& before);
 
 } // namespace safe_file

@@ -190,21 +190,23 @@ private slots:
     }
 
     // Temporary files of saves cut off by a crash go: exactly the save's own
-    // names, older than the start.
+    // names, of the files named, older than the start.
     void removesStrayTemporaries() {
         QTemporaryDir dir;
-        const QStringList stray{"Talk.txt.Ab3xYz", "Talk.txt.000000"};
-        const QStringList kept{"Talk.txt",      "Talk.txt.1",     "Talk.txt.Ab3xYzz",
-                               "Talk.txt.Ab3x", "day.txt.Ab3xYz", "Talk.txt.newer1"};
+        const QStringList stray{"Talk.txt.Ab3xYz", "Talk.txt.000000", "day.txt.q9Z0aB"};
+        const QStringList kept{"Talk.txt",       "Talk.txt.1",      "Talk.txt.Ab3xYzz",
+                               "Talk.txt.Ab3x",  "mail.txt.Ab3xYz", "Talk.txt.Ab3_Yz",
+                               "Talk.txtAb3xYz", "Talk.txt.newer1"};
         for (const QString& name : stray + kept)
             QVERIFY(writeBytes(dir.filePath(name), "x"));
         const QDateTime start = QDateTime::currentDateTime().addSecs(-10);
-        for (const QString& name : stray + kept.mid(0, 5)) {
+        for (const QString& name : stray + kept.mid(0, 7)) {
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.setFileTime(start.addSecs(-60), QFileDevice::FileModificationTime));
         }
-        safe_file::removeStrayTemporaries(dir.filePath("Talk.txt"), start);
+        safe_file::removeStrayTemporaries({dir.filePath("Talk.txt"), dir.filePath("day.txt")},
+                                          start);
         QStringList expected = kept;
         expected.sort();
         QCOMPARE(names(dir.path()), expected);
