@@ -1,5 +1,7 @@
 #include "platform/cp932_codec.h"
 
+#include <QVarLengthArray>
+
 #include <array>
 #include <bitset>
 #include <cerrno>
@@ -207,18 +209,19 @@ QString decode(QByteArrayView bytes, bool* exact) {
         *exact = table.valid();
     if (!table.valid() || bytes.isEmpty())
         return {};
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    // Decoded into a buffer first, so that the text takes only the room its
+    // characters need: a record of two-byte characters would otherwise keep
+    // twice that for as long as the list shows it.
+    QVarLengthArray<char16_t, 256> out(bytes.size());
     qsizetype written = 0;
     bool allExact = true;
     table.walk(bytes, [&](char16_t c, int, bool exactChar) {
-        out[written++] = QChar(c);
+        out[written++] = c;
         allExact = allExact && exactChar;
     });
-    text.truncate(written);
     if (exact)
         *exact = allExact;
-    return text;
+    return QString(reinterpret_cast<const QChar*>(out.constData()), written);
 }
 
 std::vector<int> charLengths(QByteArrayView bytes) {
