@@ -27,9 +27,9 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    allocateFromOneHeap();
     FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    allocateFromOneHeap();
     access::installAccessibility();
     const DataLocation location = DataLocation::ofThisProgram();
     // The lock lies in the data folder, which the first start of an installed
