@@ -197,20 +197,20 @@ void PulseAudioInput::deliver() {
     emit heard(samples);
 }
 
+void PulseAudioInput::report(int& field, int state) const {
+    std::lock_guard lock(m_mutex);
+    field = state;
+    m_changed.notify_all();
+}
+
 void PulseAudioInput::contextChanged(pa_context* context, void* data) {
     auto* self = static_cast<PulseAudioInput*>(data);
-    const int state = self->m_api->pa_context_get_state(context);
-    std::lock_guard lock(self->m_mutex);
-    self->m_contextState = state;
-    self->m_changed.notify_all();
+    self->report(self->m_contextState, self->m_api->pa_context_get_state(context));
 }
 
 void PulseAudioInput::streamChanged(pa_stream* stream, void* data) {
     auto* self = static_cast<PulseAudioInput*>(data);
-    const int state = self->m_api->pa_stream_get_state(stream);
-    std::lock_guard lock(self->m_mutex);
-    self->m_streamState = state;
-    self->m_changed.notify_all();
+    self->report(self->m_streamState, self->m_api->pa_stream_get_state(stream));
 }
 
 void PulseAudioInput::readable(pa_stream* stream, size_t /*bytes*/, void* data) {

@@ -38,6 +38,8 @@ private:
     // Waits, without the server thread's lock, until done() holds for what
     // the callbacks reported; false when the wait timed out.
     template <typename Done> bool waitFor(Done done) const;
+    // From the server thread: a new state, told to whoever waits.
+    void report(int& field, int state) const;
     void deliver();
     void dropStream() const;
 
