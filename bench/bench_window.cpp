@@ -304,8 +304,8 @@ int main(int argc, char* argv[]) {
         RecordFile talk(fixture.dir.filePath(QStringLiteral("Talk.txt")));
         if (!talk.write(talk.encode(book)))
             fail("Talk.txt could not be written");
-        // A count for every phrase, read at start-up and used once learning
-        // is switched on below.
+        // A count for every phrase, read when the order of use, switched on
+        // below, first orders the list.
         if (!writeRecordsTo(fixture.dir.filePath(QStringLiteral("TalkUse.txt")), makeUses(book)))
             fail("TalkUse.txt could not be written");
 

@@ -42,12 +42,10 @@ ListPanel::ListPanel(const TalkParts& parts, EntryModes& entryModes, SentenceSpe
 
 void ListPanel::setLearning(bool learning) {
     m_learning = learning;
-    if (learning)
-        loadUses();
 }
 
-// The counts are read once, when first needed: with the order of use off,
-// start-up does not pay for them.
+// The counts are read once, when the phrases are first ordered or counted,
+// which is after the window has shown: start-up does not pay for them.
 void ListPanel::loadUses() {
     if (m_usesLoaded)
         return;
@@ -80,8 +78,10 @@ void ListPanel::usePhraseBook(const PhraseBook& book) {
     book.fillList(m_p.c.grdEx->cells());
     m_p.state.phraseTexts = book.texts();
     m_bookInUse = true;
-    if (m_learning)
+    if (m_learning) {
+        loadUses();
         orderPhraseListByUse(m_p.c.grdEx->cells(), m_uses);
+    }
     m_files.noticeIfUnreadable(m_files.phrases());
 }
 
@@ -92,6 +92,7 @@ QString ListPanel::usesPath() const {
 void ListPanel::countUse(const QString& phrase) {
     if (!m_learning || phrase.isEmpty())
         return;
+    loadUses();
     m_uses.record(phrase);
     // Counts that cannot be stored stay for this session and are stored with
     // the next choice; the phrases themselves are not at stake.
@@ -119,8 +120,10 @@ void ListPanel::showPhraseCandidates(const QString& key) {
     awaitPhraseBook();
     Grid* grdSp = m_p.c.grdSp;
     QStringList matches = matchingPhrases(m_p.state.phraseTexts, key);
-    if (m_learning)
+    if (m_learning) {
+        loadUses();
         matches = orderByUse(matches, m_uses);
+    }
     {
         const DrawingSuspended suspended(grdSp);
         list_grids::placeOnBoard(m_p.layout, m_p.c, grdSp);
