@@ -53,13 +53,13 @@ constexpr int kLoud = 1000;
 class MonitorListener {
 public:
     MonitorListener() {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 2};
+        const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, 44100, 2};
         pa_buffer_attr attr{};
         attr.maxlength = std::uint32_t(-1);
         attr.fragsize = kBlockBytes;
         int error = 0;
         m_stream = pa_simple_new(nullptr, "bench_tap_to_sound", PA_STREAM_RECORD, "null.monitor",
-                                 "monitor", &spec, nullptr, &attr, &error);
+                                 "monitor", &sampleFormat, nullptr, &attr, &error);
         if (!m_stream)
             fail(std::string("no recording stream on null.monitor: ") + pa_strerror(error));
         m_thread = std::thread([this] { listen(); });

@@ -173,8 +173,8 @@ private:
                 [](const auto& a, const auto& b) { return a->lastUse < b->lastUse; });
             m_outputs.erase(oldest);
         }
-        const pa_sample_spec spec = specOf(clip);
-        pa_stream* stream = m_api.pa_stream_new(m_context, "voice", &spec, nullptr);
+        const pa_sample_spec sampleFormat = specOf(clip);
+        pa_stream* stream = m_api.pa_stream_new(m_context, "voice", &sampleFormat, nullptr);
         if (!stream)
             return nullptr;
         auto output = std::make_unique<Output>();
@@ -189,7 +189,7 @@ private:
         // played out stops rather than run on in silence.
         pa_buffer_attr buffer{};
         buffer.maxlength = uint32_t(-1);
-        buffer.tlength = uint32_t(m_api.pa_usec_to_bytes(kTargetLatencyUsec, &spec));
+        buffer.tlength = uint32_t(m_api.pa_usec_to_bytes(kTargetLatencyUsec, &sampleFormat));
         buffer.prebuf = uint32_t(clip.bytesPerFrame());
         buffer.minreq = uint32_t(-1);
         buffer.fragsize = uint32_t(-1);
@@ -209,8 +209,8 @@ private:
     }
 
     size_t firstWriteBytes(const Output& output) const {
-        const pa_sample_spec spec = specOf(output.format);
-        return m_api.pa_usec_to_bytes(kFirstWriteUsec, &spec);
+        const pa_sample_spec sampleFormat = specOf(output.format);
+        return m_api.pa_usec_to_bytes(kFirstWriteUsec, &sampleFormat);
     }
 
     void feed(Output& output, size_t wanted) {
