@@ -1,7 +1,5 @@
 #include "file_fixtures.h"
 #include "lists/kana_index.h"
-#include "lists/phrase_file.h"
-#include "platform/colors.h"
 
 #include <QtTest>
 
@@ -39,18 +37,6 @@ private slots:
                                                     u"ア"_qs, u"ー"_qs}));
         QCOMPARE(columnTexts(grid, 0),
                  (QStringList{"", "", u"あ行"_qs, "", u"か行"_qs, "", u"ア行"_qs, ""}));
-    }
-
-    // Phrases that sort before the placeholder do not take the command rows.
-    void commandRowsStayOnTop() {
-        const QString p = kPhrasePlaceholder;
-        GridModel grid;
-        fill(grid, {u"かさ"_qs, p, u"ああ"_qs, p, u"1番"_qs});
-        grid.setColor(2, 1, bgrColor(colors::kHighlight));
-        fillPhraseIndex(grid);
-        QCOMPARE(columnTexts(grid, 1), (QStringList{p, p, u"1番"_qs, u"ああ"_qs, u"かさ"_qs}));
-        QCOMPARE(columnTexts(grid, 0), (QStringList{u"あ行"_qs, "", "", "", u"か行"_qs}));
-        QCOMPARE(grid.color(3, 1), bgrColor(colors::kHighlight)); // colours move with their row
     }
 };
 

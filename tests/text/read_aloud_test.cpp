@@ -1,4 +1,5 @@
 #include "platform/twip_layout.h"
+#include "text/sentence_speaker.h"
 #include "window_fixture.h"
 
 #include <QFrame>
@@ -45,6 +46,7 @@ private slots:
         checkBlockAt(0);
     }
 
+    // Without the [Voice] group "読む" reads character by character as ever.
     void everyCharacterIsSpokenWithTheBlockFollowing() {
         f->window().state().settings.beep = 1;
         f->window().state().settings.opt3 = 3; // no voice from the boards: reading still speaks
@@ -59,6 +61,7 @@ private slots:
         };
         read("あい_");
         QCOMPARE(f->fakes.voice.played, QStringList({wav("あ"), wav("い"), wav("_")}));
+        QVERIFY(f->fakes.synthesizer.requests.isEmpty() && !f->window().sentences().sentenceMode());
         QCOMPARE(f->fakes.pause.waits, QList<int>({800, 800, 800}));
         QCOMPARE(blocks, QList<int>({0, 1, 2}));
         QCOMPARE(f->fakes.beeper.beeps, 1);
