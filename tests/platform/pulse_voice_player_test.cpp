@@ -56,7 +56,7 @@ public:
     qint64 soundingFor() const {
         QElapsedTimer timer;
         timer.start();
-        QTest::qWaitFor([this] { return m_level <= kSilence; }, 5000);
+        (void)QTest::qWaitFor([this] { return m_level <= kSilence; }, 5000);
         return timer.elapsed();
     }
 
