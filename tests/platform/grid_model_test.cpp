@@ -12,7 +12,6 @@ private slots:
     void reorderRows();
     void sortsLikeTextComparison_data();
     void sortsLikeTextComparison();
-    void columnCountKeepsCells();
 
 private:
     // Rows "a0".."aN" in column 0, "b0".."bN" in column 1; row r painted r.
@@ -43,6 +42,16 @@ void TestGridModel::setColumnTexts() {
     grid.setColumnTexts(0, {"p", "q", "r", "s", "t"});
     QCOMPARE(columnTexts(grid, 0), (QStringList{"p", "q", "r", "s"}));
     QCOMPARE(grid.rows(), 4);
+
+    // Other column and row counts keep the cells they still hold.
+    grid.setCols(3);
+    QCOMPARE(columnTexts(grid, 1), (QStringList{"x", "y", "b2", "b3"}));
+    QCOMPARE(grid.color(1, 2), QColor(Qt::white));
+    QCOMPARE(grid.color(1, 1), QColor(1, 1, 1));
+    grid.setCols(1);
+    grid.setRows(5);
+    QCOMPARE(columnTexts(grid, 0), (QStringList{"p", "q", "r", "s", ""}));
+    QCOMPARE(grid.text(0, 1), QString());
 }
 
 void TestGridModel::reorderRows() {
@@ -100,20 +109,6 @@ void TestGridModel::sortsLikeTextComparison() {
             expectedTags.append(row.at(0));
         QCOMPARE(columnTexts(grid, 0), expectedTags);
     }
-}
-
-void TestGridModel::columnCountKeepsCells() {
-    GridModel grid;
-    fill(grid, 2);
-    grid.setCols(3);
-    QCOMPARE(columnTexts(grid, 1), (QStringList{"b0", "b1"}));
-    QCOMPARE(columnTexts(grid, 2), (QStringList{"", ""}));
-    QCOMPARE(grid.color(1, 2), QColor(Qt::white));
-    QCOMPARE(grid.color(1, 1), QColor(1, 1, 1));
-    grid.setCols(1);
-    grid.setRows(3);
-    QCOMPARE(columnTexts(grid, 0), (QStringList{"a0", "a1", ""}));
-    QCOMPARE(grid.text(0, 1), QString());
 }
 
 QTEST_GUILESS_MAIN(TestGridModel)

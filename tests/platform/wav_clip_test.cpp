@@ -45,9 +45,6 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<QByteArray>("pcm");
         const QByteArray six("\x01\x02\x03\x04\x05\x06", 6);
-        QTest::newRow("16-bit mono")
-            << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", six))
-            << int(WavClip::Sample::S16) << 1 << 22050 << six;
         QTest::newRow("8-bit, odd data padded")
             << riff(chunk("fmt ", fmtBody(1, 1, 8000, 8)) + chunk("data", "abc"))
             << int(WavClip::Sample::U8) << 1 << 8000 << QByteArray("abc");
