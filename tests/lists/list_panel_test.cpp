@@ -20,6 +20,7 @@ class ListPanelTest : public QObject {
         f->open();
     }
     QStringList phrases() { return WindowFixture::column(f->c().grdEx, 1); }
+    QList<ScriptedAsker::Question>& asked() { return f->fakes.asker.asked; }
     static bool highlighted(Grid* grid, int row, int col) {
         return grid->cells().color(row, col) == bgrColor(colors::kHighlight);
     }
@@ -95,26 +96,26 @@ private slots:
 
         f->panel().setText("あいう   "); // the same phrase with other blanks
         f->c().cmdSampADD->click();
-        QCOMPARE(f->fakes.asker.asked.last().message, QString("同一文が登録されています"));
+        QCOMPARE(asked().last().message, QString("同一文が登録されています"));
         // The empty phrase stores nothing; the list starts again from row 0, so
         // no phrase stays chosen unseen for "例文削除".
         f->panel().setText("_");
         f->c().cmdSampADD->click();
-        QCOMPARE(f->fakes.asker.asked.size(), 1);
+        QCOMPARE(asked().size(), 1);
         QCOMPARE(f->readFile("Talk.txt"),
                  QStringList({kPlaceholder, kPlaceholder, "あいう", "おはよう"}));
         QCOMPARE(f->window().state().selectedRow, 0);
         for (int row = 1; row < f->c().grdEx->rows(); ++row)
             QVERIFY(!highlighted(f->c().grdEx, row, 1));
         f->c().cmdSampDel->click(); // row 0 is a command row: nothing asked
-        QCOMPARE(f->fakes.asker.asked.size(), 1);
+        QCOMPARE(asked().size(), 1);
 
         WindowFixture::tap(f->c().grdEx, 3, 1);
         f->fakes.asker.answers = {false};
         f->c().cmdSampDel->click();
         QCOMPARE(f->c().grdEx->text(3, 1), QString("おはよう"));
         f->c().cmdSampDel->click();
-        QCOMPARE(f->fakes.asker.asked.last().message, QString("上記例文を削除してもいいですか？"));
+        QCOMPARE(asked().last().message, QString("上記例文を削除してもいいですか？"));
         QCOMPARE(f->c().grdEx->text(3, 1), QString());
         QVERIFY(highlighted(f->c().grdEx, 3, 1));
         QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "あいう"}));
@@ -161,10 +162,9 @@ private slots:
         f->open();
         f->panel().setText("あいう_");
         f->c().cmdSampADD->click();
-        QCOMPARE(f->fakes.asker.asked.size(), 1);
-        QCOMPARE(f->fakes.asker.asked.first().message,
-                 QString("「Talk.txt」を保存できませんでした。"));
-        QCOMPARE(f->fakes.asker.asked.first().style, 48);
+        QCOMPARE(asked().size(), 1);
+        QCOMPARE(asked().first().message, QString("「Talk.txt」を保存できませんでした。"));
+        QCOMPARE(asked().first().style, 48);
         QCOMPARE(f->text(), QString("あいう_"));
         QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
         QCOMPARE(f->c().grdEx->rows(), 2);
@@ -177,9 +177,9 @@ private slots:
         f->panel().setText(u"café😀_"_qs);
         f->fakes.asker.answers = {false};
         f->c().cmdSampADD->click();
-        QCOMPARE(f->fakes.asker.asked.size(), 1);
-        QCOMPARE(f->fakes.asker.asked.first().message, u"保存できない文字があります：é😀"_qs);
-        QCOMPARE(f->fakes.asker.asked.first().style, 33);
+        QCOMPARE(asked().size(), 1);
+        QCOMPARE(asked().first().message, u"保存できない文字があります：é😀"_qs);
+        QCOMPARE(asked().first().style, 33);
         QCOMPARE(f->readFile("Talk.txt"), QStringList({kPlaceholder, kPlaceholder, "おはよう"}));
         QCOMPARE(f->text(), u"café😀_"_qs);
         QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(f->window().state().selectedRow, 2);
         f->panel().setText(u"caf😀😀_"_qs); // stored, it would repeat a phrase
         f->c().cmdSampADD->click();
-        QCOMPARE(f->fakes.asker.asked.last().message, QString("同一文が登録されています"));
+        QCOMPARE(asked().last().message, QString("同一文が登録されています"));
     }
 
     // A record holding bytes that are no code page 932 is stored back with
@@ -204,7 +204,7 @@ private slots:
         f->open();
         f->panel().setText("あいう_");
         f->c().cmdSampADD->click();
-        QVERIFY(f->fakes.asker.asked.isEmpty());
+        QVERIFY(asked().isEmpty());
         QCOMPARE(readBytes(f->dir.filePath("Talk.txt")),
                  placeholder + placeholder + damaged + "\"\x82\xA0\x82\xA2\x82\xA4\"\r\n");
     }

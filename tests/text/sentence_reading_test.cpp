@@ -116,23 +116,10 @@ private slots:
         QCOMPARE(f->fakes.beeper.beeps, 1);
     }
 
-    // "読み上げ中止" silences the sentence at once and drops what is being made.
-    void stopSilencesAtOnce() {
-        open();
-        read("あいうえお。かきくけこ_");
-        synth().make("/cache/1.wav", 3000);
-        const int stops = f->fakes.voice.stops;
-        QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
-        QCOMPARE(f->fakes.voice.stops, stops + 1);
-        QVERIFY(!timer().active);
-        QVERIFY(!synth().pending);
-        checkFinished();
-        QCOMPARE(played(), QStringList{"/cache/1.wav"});
-    }
-
     // While the sentence is being made the board takes taps; a voiced tap
-    // is newer than the sentence and sounds alone.
-    void tapWhileTheSentenceIsMade() {
+    // is newer than the sentence and sounds alone. "読み上げ中止" silences a
+    // sounding sentence at once and drops what is being made.
+    void tapOrStopEndsTheSentence() {
         f->fakes.store.values.insert("OPT1", "2"); // a tap enters its character
         open();
         read("おはよう_");
@@ -141,22 +128,24 @@ private slots:
         QCOMPARE(f->text(), QString("あおはよう_"));
         QCOMPARE(played(), QStringList{wav("あ")});
         QCOMPARE(synth().cancels, 1);
-        QVERIFY(!timer().active);
-        QVERIFY(!reading());
+        QVERIFY(!timer().active && !reading());
         QTRY_VERIFY(!stopPanel());
+
+        read("あいうえお。かきくけこ_");
+        synth().make("/cache/1.wav", 3000);
+        const int stops = f->fakes.voice.stops;
+        QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
+        QCOMPARE(f->fakes.voice.stops, stops + 1);
+        QVERIFY(!timer().active && !synth().pending);
+        checkFinished();
+        QCOMPARE(played().last(), QString("/cache/1.wav"));
     }
 
-    // Whatever keeps the synthesizer from serving, the text is read from the
-    // recordings one character at a time, and the options page says why,
-    // once.
-    void fallsBackToTheRecordings_data() {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("failure") << "open_jtalk が文の声を作れませんでした（Error）。";
-        QTest::newRow("timeout") << "文の声を作るのに 2 秒より長くかかりました。";
-        QTest::newRow("no voice") << "声のファイル /x.htsvoice がありません。";
-    }
+    // Whatever keeps the synthesizer from serving (the reasons are its own),
+    // the text is read from the recordings one character at a time, and the
+    // options page says why, once.
     void fallsBackToTheRecordings() {
-        QFETCH(QString, reason);
+        const QString reason = "open_jtalk が文の声を作れませんでした（Error）。";
         open();
         read("はい。いいえ_");
         synth().fail(reason);
