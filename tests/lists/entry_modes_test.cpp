@@ -49,17 +49,6 @@ private slots:
                  QStringList({"27.01.09 みらい", "26.12.05 はれ", "26.12.04 ", "26.12.03 くもり"}));
     }
 
-    void failedDiarySaveKeepsTextAndMode() {
-        QVERIFY(QDir(f->dir.path()).mkdir("day.txt"));
-        f->open();
-        openEntry(0);
-        f->panel().setText("はれ");
-        f->c().cmdSamp->click();
-        QCOMPARE(asked().last().message, QString("「day.txt」を保存できませんでした。"));
-        QCOMPARE(f->text(), QString("はれ_"));
-        QCOMPARE(mode(), QString("日記終了"));
-    }
-
     // Through the mail window and back by each of its labels, or "終了".
     void mailWindowAndBack_data() {
         QTest::addColumn<QString>("control");

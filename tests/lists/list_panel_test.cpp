@@ -3,7 +3,6 @@
 #include "platform/colors.h"
 #include "window_fixture.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QPushButton>
 
@@ -153,21 +152,6 @@ private slots:
         f->panel().setText("ん_");
         f->c().cmdSampADD->click();
         QCOMPARE(f->readFile("Talk.txt").size(), 2 + 20000 + 1);
-    }
-
-    // A folder where the phrase book should be: the save fails and says so;
-    // the list, the text and the mode stay, to try again.
-    void failedSaveIsReported() {
-        QVERIFY(QDir(f->dir.path()).mkdir("Talk.txt"));
-        f->open();
-        f->panel().setText("あいう_");
-        f->c().cmdSampADD->click();
-        QCOMPARE(asked().size(), 1);
-        QCOMPARE(asked().first().message, QString("「Talk.txt」を保存できませんでした。"));
-        QCOMPARE(asked().first().style, 48);
-        QCOMPARE(f->text(), QString("あいう_"));
-        QVERIFY(f->c().cmdSampADD->isVisible() && !f->c().grdEx->isVisible());
-        QCOMPARE(f->c().grdEx->rows(), 2);
     }
 
     // Characters the code page lacks are named before the phrase is stored:

@@ -3,7 +3,6 @@
 #include "lists/phrase_file.h"
 #include "platform/record_file.h"
 
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -72,21 +71,6 @@ private slots:
         }
         QCOMPARE(readRecordsFrom(path()),
                  (QStringList{kPhrasePlaceholder, kPhrasePlaceholder, "1", u"おはよう"_qs}));
-    }
-
-    // The phrase book shipped for the first start.
-    void starterBookHasCommandRowsAndDistinctPhrases() {
-        RecordFile starter(TALK_STARTER_PHRASES);
-        GridModel grid;
-        PhraseBook::read(starter).fillList(grid);
-        QVERIFY2(grid.rows() >= 90, qPrintable(QString::number(grid.rows())));
-        QCOMPARE(grid.text(0, 1), kPhrasePlaceholder);
-        QCOMPARE(grid.text(1, 1), kPhrasePlaceholder);
-        QSet<QString> seen{kPhrasePlaceholder, QString()};
-        for (int row = 2; row < grid.rows(); ++row) {
-            QVERIFY2(!seen.contains(grid.text(row, 1)), qPrintable(grid.text(row, 1)));
-            seen.insert(grid.text(row, 1));
-        }
     }
 };
 

@@ -22,12 +22,6 @@ private slots:
         m_asker = ScriptedAsker();
     }
 
-    void windowAtScale() {
-        MailWindow window(m_launcher, m_asker, 2.0);
-        QCOMPARE(window.size(), QSize(2036, 1482));
-        QCOMPARE(window.lblMail->geometry(), QRect(432, 128, 1558, 98));
-    }
-
     // A mail that cannot be handed over is noticed; the window stays open
     // with the mail, ready to try again. Neither the close box nor Escape
     // closes it; a finger on the subject does, once it is lifted.
