@@ -1,4 +1,5 @@
 #include "file_fixtures.h"
+#include "lists/kana_index.h"
 #include "lists/phrase_book.h"
 #include "lists/phrase_file.h"
 #include "platform/record_file.h"
@@ -6,14 +7,43 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The phrase book read in one piece (as a thread reads it): its texts in file
-// order, and the phrase list sorted and headed with the command rows on top.
+// The kana row headings of the lists, and the phrase book read in one piece
+// (as a thread reads it): its texts in file order, and the phrase list
+// sorted and headed with the command rows on top.
 class TestPhraseFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString path() const { return m_dir.filePath("Talk.txt"); }
 
 private slots:
+    void heading_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("heading");
+        for (const QString& c :
+             {u"が:か行"_qs, u"ご:が行"_qs, u"ぽ:ぱ行"_qs, u"を:わ行"_qs, u"ゴ:ガ行"_qs, u"ぁ:"_qs,
+              u"ゃ:"_qs, u"ゎ:"_qs, u"ー:"_qs, u"ヴ:"_qs, u"日記:"_qs, u":"_qs})
+            QTest::newRow(qUtf8Printable(c)) << c.section(':', 0, 0) << c.section(':', 1);
+    }
+    void heading() {
+        QFETCH(QString, text);
+        QFETCH(QString, heading);
+        QCOMPARE(kanaRowHeading(text), heading);
+    }
+
+    // The empty new entry sorts first; "A" and "ー" join the run above them.
+    void headingsOncePerRun() {
+        GridModel grid;
+        grid.setCols(2);
+        grid.setRows(8);
+        grid.setColumnTexts(1,
+                            {u"き"_qs, u"い"_qs, "", u"ア"_qs, u"あ"_qs, u"か"_qs, "A", u"ー"_qs});
+        fillAddressIndex(grid);
+        QCOMPARE(columnTexts(grid, 1), (QStringList{"", "A", u"あ"_qs, u"い"_qs, u"か"_qs, u"き"_qs,
+                                                    u"ア"_qs, u"ー"_qs}));
+        QCOMPARE(columnTexts(grid, 0),
+                 (QStringList{"", "", u"あ行"_qs, "", u"か行"_qs, "", u"ア行"_qs, ""}));
+    }
+
     // Blanks at either end go; fewer than two placeholders: the missing ones
     // come first. Phrases that sort before the placeholder do not take the
     // command rows; a row without a heading joins the run above it.
