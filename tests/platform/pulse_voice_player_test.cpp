@@ -33,7 +33,6 @@ public:
             pa_simple_free(m_stream);
     }
     bool isListening() const { return m_stream; }
-    int level() const { return m_level; }
 
     // Waits until a block is at least this loud; false when none was.
     bool waitForLevel(int atLeast) const {
