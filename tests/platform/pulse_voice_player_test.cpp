@@ -33,41 +33,29 @@ public:
             pa_simple_free(m_stream);
     }
     bool isListening() const { return m_stream; }
-    int level() const { return m_level; }
 
     // Waits until a block is at least this loud; false when none was.
-    bool waitForLevel(int atLeast, int milliseconds = 3000) const {
-        QElapsedTimer timer;
-        timer.start();
-        while (m_level < atLeast) {
-            if (timer.elapsed() > milliseconds)
-                return false;
-            QTest::qWait(5);
-        }
-        return true;
+    bool waitForLevel(int atLeast) const {
+        return QTest::qWaitFor([this, atLeast] { return m_level >= atLeast; }, 3000);
     }
     // Waits until the sink has been silent for quietMs; false when it was not
-    // within milliseconds.
-    bool waitForSilence(int quietMs, int milliseconds = 3000) const {
-        QElapsedTimer timer;
-        timer.start();
+    // within three seconds.
+    bool waitForSilence(int quietMs) const {
         QElapsedTimer quiet;
         quiet.start();
-        while (quiet.elapsed() < quietMs) {
-            if (timer.elapsed() > milliseconds)
-                return false;
-            if (m_level > kSilence)
-                quiet.restart();
-            QTest::qWait(5);
-        }
-        return true;
+        return QTest::qWaitFor(
+            [&] {
+                if (m_level > kSilence)
+                    quiet.restart();
+                return quiet.elapsed() >= quietMs;
+            },
+            3000);
     }
     // The milliseconds from now until the sink falls silent.
-    qint64 soundingFor(int milliseconds = 5000) const {
+    qint64 soundingFor() const {
         QElapsedTimer timer;
         timer.start();
-        while (m_level > kSilence && timer.elapsed() < milliseconds)
-            QTest::qWait(2);
+        (void)QTest::qWaitFor([this] { return m_level <= kSilence; }, 5000);
         return timer.elapsed();
     }
 
@@ -135,31 +123,25 @@ private slots:
         QTRY_VERIFY(!player.isSounding());
     }
 
-    // A newer play cuts the one sounding short, in another format too.
-    void newerPlayCutsTheOlder() {
+    // A newer play cuts the one sounding short, in another format too; stop()
+    // and a recording that does not exist both silence the player.
+    void newerPlayStopAndMissingFileCutTheSound() {
         PulseVoicePlayer player;
         startAndConnect(player);
         const QString quietLong = clip("long.wav", 4000, 6000);
-        const QString loudShort = clip("short.wav", 300, 20000, 48000, 2);
         player.play(quietLong);
         QVERIFY(m_monitor->waitForLevel(3000));
-        player.play(loudShort);
+        player.play(clip("short.wav", 300, 20000, 48000, 2));
         QVERIFY(m_monitor->waitForLevel(15000));
         // The long clip would sound for almost four seconds more.
         QVERIFY(m_monitor->soundingFor() < 1500);
-    }
 
-    // stop() and a recording that does not exist both silence the player.
-    void stopAndMissingFileSilence() {
-        PulseVoicePlayer player;
-        startAndConnect(player);
-        const QString longClip = clip("long.wav", 4000, 8000);
-        player.play(longClip);
-        QVERIFY(m_monitor->waitForLevel(4000));
+        player.play(quietLong);
+        QVERIFY(m_monitor->waitForLevel(3000));
         player.stop();
         QVERIFY(m_monitor->soundingFor() < 1500);
-        player.play(longClip);
-        QVERIFY(m_monitor->waitForLevel(4000));
+        player.play(quietLong);
+        QVERIFY(m_monitor->waitForLevel(3000));
         player.play(m_dir.filePath("missing.wav"));
         QVERIFY(m_monitor->soundingFor() < 1500);
         QVERIFY(!player.isSounding());

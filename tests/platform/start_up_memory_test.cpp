@@ -58,21 +58,18 @@ int ownCodeResidentKb() {
         [&executable](const QByteArray& line) { return line.endsWith(executable); });
 }
 
-int darkPixels(const QString& text, int pixelSize) {
+// Whether the text leaves ink where it is drawn.
+bool drawsInk(const QString& text, int pixelSize) {
     QImage image(400, 120, QImage::Format_RGB32);
     image.fill(Qt::white);
+    const QImage blank = image;
     QPainter painter(&image);
     QFont font = makeFont({FontFace::PGothic, 36, false});
     font.setPixelSize(pixelSize);
     painter.setFont(font);
-    painter.setPen(Qt::black);
     painter.drawText(image.rect(), Qt::AlignCenter, text);
     painter.end();
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            dark += qGray(image.pixel(x, y)) < 128;
-    return dark;
+    return image != blank;
 }
 
 } // namespace
@@ -97,11 +94,11 @@ private slots:
 
     // The font pages go; characters drawn afterwards read them back.
     void fontPagesGoAndComeBack() {
-        QVERIFY(darkPixels(QStringLiteral("例文表示"), 48) > 100);
+        QVERIFY(drawsInk(QStringLiteral("例文表示"), 48));
         QVERIFY(fontFileResidentKb() > 0);
         releaseStartUpMemory();
         QCOMPARE(fontFileResidentKb(), 0);
-        QVERIFY(darkPixels(QStringLiteral("読み上げ中止"), 61) > 100);
+        QVERIFY(drawsInk(QStringLiteral("読み上げ中止"), 61));
     }
 
     // The program's own code and constants go too; what is used next is read

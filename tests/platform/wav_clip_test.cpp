@@ -9,26 +9,21 @@
 
 namespace {
 
-QByteArray le16(quint16 v) {
-    QByteArray bytes(2, '\0');
-    qToLittleEndian(v, bytes.data());
-    return bytes;
-}
-QByteArray le32(quint32 v) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(v, bytes.data());
-    return bytes;
+template <typename T> QByteArray le(T v) {
+    v = qToLittleEndian(v);
+    return QByteArray(reinterpret_cast<const char*>(&v), sizeof v);
 }
 QByteArray chunk(const QByteArray& id, const QByteArray& body) {
-    return id + le32(quint32(body.size())) + body + (body.size() % 2 ? QByteArray(1, '\0') : "");
+    return id + le<quint32>(quint32(body.size())) + body +
+           (body.size() % 2 ? QByteArray(1, '\0') : "");
 }
 QByteArray fmtBody(quint16 format, quint16 channels, quint32 rate, quint16 bits) {
     const quint16 block = quint16(channels * bits / 8);
-    return le16(format) + le16(channels) + le32(rate) + le32(rate * block) + le16(block) +
-           le16(bits);
+    return le<quint16>(format) + le<quint16>(channels) + le<quint32>(rate) +
+           le<quint32>(rate * block) + le<quint16>(block) + le<quint16>(bits);
 }
 QByteArray riff(const QByteArray& chunks) {
-    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+    return "RIFF" + le<quint32>(quint32(4 + chunks.size())) + "WAVE" + chunks;
 }
 
 } // namespace
@@ -45,9 +40,6 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<QByteArray>("pcm");
         const QByteArray six("\x01\x02\x03\x04\x05\x06", 6);
-        QTest::newRow("16-bit mono")
-            << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", six))
-            << int(WavClip::Sample::S16) << 1 << 22050 << six;
         QTest::newRow("8-bit, odd data padded")
             << riff(chunk("fmt ", fmtBody(1, 1, 8000, 8)) + chunk("data", "abc"))
             << int(WavClip::Sample::U8) << 1 << 8000 << QByteArray("abc");
@@ -59,13 +51,13 @@ private slots:
                     chunk("data", "abcd"))
             << int(WavClip::Sample::Float32) << 1 << 44100 << QByteArray("abcd");
         // WAVE_FORMAT_EXTENSIBLE names the encoding in its sub-format.
-        QByteArray extensible = fmtBody(0xFFFE, 2, 16000, 16) + le16(22) + le16(16) + le32(3) +
-                                le16(1) + QByteArray(14, '\x10');
+        QByteArray extensible = fmtBody(0xFFFE, 2, 16000, 16) + le<quint16>(22) + le<quint16>(16) +
+                                le<quint32>(3) + le<quint16>(1) + QByteArray(14, '\x10');
         QTest::newRow("extensible PCM")
             << riff(chunk("fmt ", extensible) + chunk("data", "abcd")) << int(WavClip::Sample::S16)
             << 2 << 16000 << QByteArray("abcd");
         QTest::newRow("data shorter than its header says")
-            << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + "data" + le32(100) + "abcde")
+            << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + "data" + le<quint32>(100) + "abcde")
             << int(WavClip::Sample::S16) << 1 << 22050 << QByteArray("abcd");
     }
     void parses() {
@@ -96,7 +88,7 @@ private slots:
         QTest::newRow("data before fmt")
             << riff(chunk("data", "abcd") + chunk("fmt ", fmtBody(1, 1, 22050, 16)));
         QTest::newRow("no data") << riff(chunk("fmt ", fmtBody(1, 1, 22050, 16)));
-        QTest::newRow("truncated fmt") << riff("fmt " + le32(16) + "abc");
+        QTest::newRow("truncated fmt") << riff("fmt " + le<quint32>(16) + "abc");
     }
     void refuses() {
         QFETCH(QByteArray, file);

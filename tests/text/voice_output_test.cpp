@@ -1,4 +1,7 @@
+#include "board/voice_texts.h"
 #include "fakes.h"
+#include "file_fixtures.h"
+#include "platform/wav_clip.h"
 #include "text/recording_names.h"
 #include "text/voice_output.h"
 #include "window/shared_state.h"
@@ -8,7 +11,8 @@
 #include <QtTest>
 
 // The voice-mode filter of board taps, the stop flag around a clip, and the
-// file each text is spoken from.
+// file each text is spoken from; the build leaves a recording beside the
+// executable for every text the program can speak.
 class TestVoiceOutput : public QObject {
     Q_OBJECT
 private:
@@ -69,20 +73,6 @@ private slots:
         QCOMPARE(m_pause.waits, QList<int>{500});
     }
 
-    // An installed program speaks with its own recordings unless the user's
-    // data folder holds a recording of the same name.
-    void ownRecordingBeforeTheProgramsOne() {
-        QTemporaryDir data;
-        QFile own(data.filePath(QStringLiteral("あ.wav")));
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.close();
-        m_state.appDir = data.path();
-        m_state.programDir = QStringLiteral("/usr/share/talk");
-        VoiceOutput voice(m_player, m_pause, m_state);
-        QCOMPARE(voice.wavPath(QStringLiteral("あ")), data.filePath(QStringLiteral("あ.wav")));
-        QCOMPARE(voice.wavPath(QStringLiteral("い")), QStringLiteral("/usr/share/talk/い.wav"));
-    }
-
     // A phrase's recording lies in "phrases", so that even a one-character
     // phrase never takes a character's file; any phrase text stays inside
     // that folder under a name of its own, short enough for the file system.
@@ -102,18 +92,37 @@ private slots:
         QCOMPARE(phraseFileName(longPhrase), name);
     }
 
-    // A phrase's own recording is found only where one has been kept.
-    void phraseRecordingLookup() {
-        QTemporaryDir dir;
-        m_state.appDir = dir.path();
+    // An installed program speaks with its own recordings unless the user's
+    // data folder holds a recording of the same name; a phrase's own
+    // recording is found only where one has been kept.
+    void ownRecordingsAreFoundInTheDataFolder() {
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkdir("phrases"));
+        for (const char* name : {"あ.wav", "phrases/おはよう.wav"})
+            QVERIFY(writeBytes(data.filePath(QString::fromUtf8(name)), "RIFF"));
+        m_state.appDir = data.path();
+        m_state.programDir = QStringLiteral("/usr/share/talk");
         VoiceOutput voice(m_player, m_pause, m_state);
-        QVERIFY(voice.phraseWavPath("おはよう").isEmpty());
-        QVERIFY(QDir(dir.path()).mkdir("phrases"));
-        const QString path = dir.filePath("phrases/おはよう.wav");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QCOMPARE(voice.phraseWavPath("おはよう"), path);
+        QCOMPARE(voice.wavPath(QStringLiteral("あ")), data.filePath(QStringLiteral("あ.wav")));
+        QCOMPARE(voice.wavPath(QStringLiteral("い")), QStringLiteral("/usr/share/talk/い.wav"));
+        QCOMPARE(voice.phraseWavPath("おはよう"), data.filePath("phrases/おはよう.wav"));
+        QVERIFY(voice.phraseWavPath("こんにちは").isEmpty());
+    }
+
+    void everyTextHasARecording() {
+        const QStringList texts = board::voiceTexts();
+        // Spaces, the end marker, the faces and their characters, forms reached
+        // only through the panel, and the fifteen-column board's voiced kana.
+        for (const char* text :
+             {"\u3000", " ", "_", "(^_^)", "(", "^", "ぢ", "ヅ", "ぽ", "ッ", "z"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+        QStringList problems;
+        for (const QString& text : texts) {
+            const auto clip = WavClip::parse(readBytes(TALK_VOICE_DIR "/" + text + ".wav"));
+            if (!text.contains(QLatin1Char('/')) && !(clip && !clip->pcm.isEmpty()))
+                problems.append(text);
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(" | "))));
     }
 };
 

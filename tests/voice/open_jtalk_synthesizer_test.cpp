@@ -1,6 +1,5 @@
 #include "file_fixtures.h"
 #include "lists/phrase_file.h"
-#include "platform/grid_model.h"
 #include "platform/record_file.h"
 #include "voice/open_jtalk_synthesizer.h"
 #include "voice/wav_sound.h"
@@ -173,26 +172,20 @@ private slots:
     void cacheIsBounded() {
         writeSineWav(path("a.wav"), 1000);
         const WavSound sound = *WavSound::read(path("a.wav"));
-        const qint64 size = sound.toBytes().size();
-        SpeechCache cache(path("bounded"), 2 * size);
+        SpeechCache cache(path("bounded"), 2 * sound.toBytes().size());
         QStringList paths;
-        for (const char* text : {"あ", "い", "う"}) {
+        const auto store = [&](const char* text, int age) {
             paths.append(cache.pathFor(QString::fromUtf8(text), "v", 1.0));
             QVERIFY(cache.store(paths.last(), sound));
-            if (paths.size() == 2) {
-                QFile file(paths[0]);
-                file.open(QIODevice::ReadWrite);
-                file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                                 QFileDevice::FileModificationTime);
-                file.close();
-                QTest::qWait(20);
-                QVERIFY(cache.find(paths[0])); // used again: now the newest
-                QFile older(paths[1]);
-                older.open(QIODevice::ReadWrite);
-                older.setFileTime(QDateTime::currentDateTime().addSecs(-30),
-                                  QFileDevice::FileModificationTime);
-            }
-        }
+            QFile file(paths.last());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                     QFileDevice::FileModificationTime));
+        };
+        store("あ", 60);
+        store("い", 30);
+        QVERIFY(cache.find(paths[0])); // used again: now the newest
+        store("う", 0);
         QVERIFY(QFileInfo::exists(paths[0]));
         QVERIFY(!QFileInfo::exists(paths[1]));
         QVERIFY(QFileInfo::exists(paths[2]));
@@ -207,10 +200,8 @@ private slots:
             QSKIP("open_jtalk or its voice is not installed");
         writeBytes(path("Talk.txt"),
                    "\"" + QByteArray::fromHex("82a282dc82cd2082a282e882dc82b982f1") + "\"\r\n");
-        GridModel grid;
-        QStringList texts;
         RecordFile book(path("Talk.txt"));
-        loadPhraseFile(book, grid, texts);
+        const QStringList texts = readPhraseTexts(book);
         QCOMPARE(texts.last(), QStringLiteral("いまは いりません"));
 
         // open_jtalk itself, with its analysis written beside it.

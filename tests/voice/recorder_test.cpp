@@ -2,20 +2,46 @@
 #include "file_fixtures.h"
 #include "lists/phrase_file.h"
 #include "platform/grid.h"
-#include "tone.h"
+#include "platform/pulse_audio_input.h"
+#include "platform/pulse_voice_player.h"
+#include "text/recording_names.h"
+#include "voice/recorder.h"
 #include "voice/recorder_page.h"
 #include "voice/take.h"
+#include "voice/take_files.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
-// The recorder's page on a scripted microphone: choosing what to record,
-// recording, hearing, keeping, discarding and restoring.
-class RecorderPageTest : public QObject {
+namespace {
+
+// Made-up sound: silence, or a 440 Hz tone of the given amplitude, `ms`
+// milliseconds at `rate` samples per second.
+QList<qint16> tone(int ms, int rate, double amplitude = 8000) {
+    QList<qint16> samples;
+    const int count = rate * ms / 1000;
+    for (int i = 0; i < count; ++i)
+        samples.append(qint16(std::lround(amplitude * std::sin(2 * M_PI * 440 * i / rate))));
+    return samples;
+}
+QList<qint16> silence(int ms, int rate) {
+    return QList<qint16>(rate * ms / 1000, 0);
+}
+
+} // namespace
+
+// The recorder: trimming and judging takes on made-up sound, and the files a
+// kept take replaces and restores; its page on a scripted microphone
+// (choosing what to record, recording, hearing, keeping, discarding and
+// restoring); and a take from the machine's real sound.
+class RecorderTest : public QObject {
     Q_OBJECT
     static constexpr int kRate = 8000;
     std::unique_ptr<QTemporaryDir> dir;
@@ -65,12 +91,11 @@ private slots:
     void keepsACharacterAndRestoresTheOldRecording() {
         QVERIFY(writeBytes(dir->filePath("か.wav"), "old"));
         open();
-        QVERIFY(!page->cmdRec->isEnabled()); // nothing chosen yet
-        page->cmdSet->click();
-        QCOMPARE(page->cmdSet->text(), QString("カタ"));
-        page->cmdSet->click();
-        page->cmdSet->click();
-        QCOMPARE(page->cmdSet->text(), QString("ひら"));
+        QVERIFY(!page->cmdRec->isEnabled());               // nothing chosen yet
+        for (const char* set : {"カタ", "英数", "ひら"}) { // the sets in turn, and round
+            page->cmdSet->click();
+            QCOMPARE(page->cmdSet->text(), QString::fromUtf8(set));
+        }
         tapCell(page->grdChars, "つ"); // its forms as on the selection panel
         QCOMPARE(page->cmdForm[0]->text() + page->cmdForm[1]->text(), QString("っづ"));
         page->cmdForm[0]->click();
@@ -159,7 +184,109 @@ private slots:
         QCOMPARE(page->lblNote->text(), QString("この文字は録音できません。"));
         QVERIFY(!page->cmdRec->isEnabled());
     }
+    // Silence goes from both ends but for a margin; a click in the silence
+    // does not count as sound; the meter reads loudness in decibels.
+    void trimsSilenceAtBothEnds() {
+        QList<qint16> heard = silence(400, kRate);
+        heard[100] = 30000; // a click
+        heard += tone(300, kRate);
+        heard += silence(500, kRate);
+        const Take take = Take(heard, kRate).trimmed();
+        QCOMPARE(take.milliseconds(), 300 + 2 * Take::kMarginMs);
+        QCOMPARE(take.verdict(), Take::Verdict::Good);
+        QCOMPARE(take.samples().mid(Take::kMarginMs * kRate / 1000, 100),
+                 tone(300, kRate).mid(0, 100));
+
+        QCOMPARE(Take::level(silence(10, kRate)), 0);
+        QCOMPARE(Take::level({32767}), 100);
+        QCOMPARE(Take::level({33}), 0); // -60 dB
+        QCOMPARE(Take::level({328}), 33);
+    }
+
+    void refusesSilentAndShortTakes() {
+        QCOMPARE(Take(silence(2000, kRate), kRate).trimmed().verdict(), Take::Verdict::Silent);
+        QCOMPARE(Take(tone(1000, kRate, 200), kRate).trimmed().verdict(), Take::Verdict::Silent);
+        QCOMPARE(Take({}, kRate).trimmed().verdict(), Take::Verdict::Silent);
+        const QList<qint16> blip = silence(500, kRate) + tone(60, kRate) + silence(500, kRate);
+        QCOMPARE(Take(blip, kRate).trimmed().verdict(), Take::Verdict::TooShort); // 160 ms
+        const QList<qint16> word = silence(500, kRate) + tone(100, kRate) + silence(500, kRate);
+        QCOMPARE(Take(word, kRate).trimmed().verdict(), Take::Verdict::Good); // 200 ms
+    }
+
+    void storedAsMono16BitWav() {
+        const QByteArray wav = Take({1, -2, 3}, 22050).wav();
+        QCOMPARE(wav.size(), 44 + 6);
+        QCOMPARE(wav.left(4), QByteArray("RIFF"));
+        QCOMPARE(wav.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(wav.mid(20, 4), QByteArray::fromHex("01000100")); // PCM, one channel
+        QCOMPARE(wav.mid(24, 4), QByteArray::fromHex("22560000")); // 22050
+        QCOMPARE(wav.mid(34, 2), QByteArray::fromHex("1000"));     // 16 bits
+        QCOMPARE(wav.mid(40), QByteArray::fromHex("06000000 0100 feff 0300"));
+    }
+
+    // A kept take makes the file it replaces the one backup; restoring swaps
+    // them, so nothing is ever lost by a bad take or a restore.
+    void keepsOneBackupAndRestores() {
+        const QString path = dir->filePath("phrases/おはよう.wav");
+        QVERIFY(!take_files::hasBackup(path));
+        QVERIFY(take_files::keep(path, "first"));
+        QVERIFY(!take_files::hasBackup(path)); // nothing was replaced
+        QVERIFY(!take_files::restore(path));
+        QVERIFY(take_files::keep(path, "second"));
+        QVERIFY(take_files::keep(path, "third"));
+        QCOMPARE(readBytes(path), QByteArray("third"));
+        QCOMPARE(readBytes(path + ".bak"), QByteArray("second"));
+        QVERIFY(take_files::restore(path));
+        QCOMPARE(readBytes(path), QByteArray("second"));
+        QCOMPARE(readBytes(path + ".bak"), QByteArray("third"));
+
+        // A backup whose recording has gone comes back and leaves no backup.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(take_files::restore(path));
+        QCOMPARE(readBytes(path), QByteArray("third"));
+        QVERIFY(!take_files::hasBackup(path));
+
+        // A recording that cannot be replaced stays as it was.
+        QVERIFY(QDir(dir->path()).mkdir("あ.wav"));
+        QVERIFY(!take_files::keep(dir->filePath("あ.wav"), "take"));
+        QVERIFY(QFileInfo(dir->filePath("あ.wav")).isDir());
+    }
+    // A take from the microphone is kept under the character's name, plays,
+    // and its backup brings the former recording back.
+    void recordsKeepsPlaysAndRestores() {
+        PulseAudioInput microphone;
+        if (!microphone.available())
+            QSKIP("no audio input");
+        PulseVoicePlayer player;
+        player.start();
+        Recorder recorder(microphone, player);
+        const QString path = recording_names::characterPath(dir->path(), "あ");
+        QVERIFY(writeBytes(path, "former"));
+
+        int loudest = 0;
+        connect(&recorder, &Recorder::levelChanged, this,
+                [&loudest](int level) { loudest = std::max(loudest, level); });
+        QVERIFY(recorder.start());
+        QElapsedTimer heard;
+        heard.start();
+        QTRY_VERIFY_WITH_TIMEOUT(loudest > 50 && heard.elapsed() > 600, 5000);
+        QCOMPARE(recorder.stop(), Take::Verdict::Good);
+        QCOMPARE(microphone.sampleRate(), 22050);
+        recorder.playTake();
+        QTRY_VERIFY(player.isSounding());
+        player.stop();
+
+        QVERIFY(recorder.keep(path));
+        QCOMPARE(readBytes(take_files::backupPath(path)), QByteArray("former"));
+        player.play(path);
+        QTRY_VERIFY(player.isSounding());
+        player.stop();
+        QVERIFY(!player.isSounding());
+
+        QVERIFY(take_files::restore(path));
+        QCOMPARE(readBytes(path), QByteArray("former"));
+    }
 };
 
-QTEST_MAIN(RecorderPageTest)
-#include "recorder_page_test.moc"
+QTEST_MAIN(RecorderTest)
+#include "recorder_test.moc"
