@@ -16,12 +16,12 @@ namespace {
 class SinkMonitor {
 public:
     SinkMonitor() {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, 44100, 1};
+        const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, 44100, 1};
         pa_buffer_attr attr{};
         attr.maxlength = uint32_t(-1);
         attr.fragsize = kBlockBytes;
         m_stream = pa_simple_new(nullptr, "pulse_voice_player_test", PA_STREAM_RECORD,
-                                 "null.monitor", "monitor", &spec, nullptr, &attr, nullptr);
+                                 "null.monitor", "monitor", &sampleFormat, nullptr, &attr, nullptr);
         if (m_stream)
             m_thread = std::thread([this] { listen(); });
     }
