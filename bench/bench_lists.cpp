@@ -1,7 +1,7 @@
 // Phrase book operations on books of 1 000, 10 000 and 100 000 phrases: the
 // list must open and the candidates appear at once after a tap. The grid cases
 // run the list with its view attached, on the offscreen platform.
-#include "lists/kana_index.h"
+#include "lists/phrase_book.h"
 #include "lists/phrase_candidates.h"
 #include "lists/phrase_file.h"
 #include "lists/phrase_uses.h"
@@ -42,26 +42,18 @@ struct BookFile {
     RecordFile file{dir.filePath("Talk.txt")};
 };
 
-void BM_LoadPhraseFile(benchmark::State& state) {
+void BM_ReadPhraseBook(benchmark::State& state) {
     BookFile book(int(state.range(0)));
-    GridModel grid;
-    QStringList texts;
-    for (auto _ : state) {
-        loadPhraseFile(book.file, grid, texts);
-        benchmark::DoNotOptimize(texts.size());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PhraseBook::read(book.file).texts().size());
 }
 
-void BM_FillPhraseIndex(benchmark::State& state) {
+void BM_FillPhraseList(benchmark::State& state) {
     BookFile book(int(state.range(0)));
+    const PhraseBook phrases = PhraseBook::read(book.file);
     GridModel grid;
-    QStringList texts;
-    for (auto _ : state) {
-        state.PauseTiming();
-        loadPhraseFile(book.file, grid, texts);
-        state.ResumeTiming();
-        fillPhraseIndex(grid);
-    }
+    for (auto _ : state)
+        phrases.fillList(grid);
 }
 
 void BM_MatchingPhrases(benchmark::State& state) {
@@ -93,14 +85,12 @@ void BM_OrderCandidatesByUse(benchmark::State& state) {
 // The phrase list's kana rows put in the order of use after it is indexed.
 void BM_OrderPhraseListByUse(benchmark::State& state) {
     BookFile book(int(state.range(0)));
+    const PhraseBook phrases = PhraseBook::read(book.file);
+    const PhraseUses uses = countEvery(phrases.texts());
     GridModel grid;
-    QStringList texts;
-    loadPhraseFile(book.file, grid, texts);
-    const PhraseUses uses = countEvery(texts);
     for (auto _ : state) {
         state.PauseTiming();
-        loadPhraseFile(book.file, grid, texts);
-        fillPhraseIndex(grid);
+        phrases.fillList(grid);
         state.ResumeTiming();
         orderPhraseListByUse(grid, uses);
     }
@@ -109,9 +99,7 @@ void BM_OrderPhraseListByUse(benchmark::State& state) {
 void BM_SavePhraseFile(benchmark::State& state) {
     BookFile book(int(state.range(0)));
     GridModel grid;
-    QStringList texts;
-    loadPhraseFile(book.file, grid, texts);
-    fillPhraseIndex(grid);
+    PhraseBook::read(book.file).fillList(grid);
     for (auto _ : state)
         benchmark::DoNotOptimize(book.file.write(book.file.encode(phraseRecords(grid))));
 }
@@ -127,7 +115,6 @@ struct PhraseListGrid {
         grid.resize(676, 460);
     }
     Grid grid;
-    QStringList texts;
 };
 
 // Opening the phrase list: the hidden grid is filled with its drawing
@@ -139,8 +126,7 @@ void BM_OpenPhraseList(benchmark::State& state) {
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.file, grid.cells(), list.texts);
-            fillPhraseIndex(grid.cells());
+            PhraseBook::read(book.file).fillList(grid.cells());
             grid.setText(0, 1, kDiaryRowLabel);
             grid.setText(1, 1, kMailRowLabel);
             grid.cells().paintRow(0, 1, bgrColor(colors::kHighlight));
@@ -165,8 +151,7 @@ void BM_FillShownPhraseList(benchmark::State& state) {
     for (auto _ : state) {
         {
             const DrawingSuspended suspended(&grid);
-            loadPhraseFile(book.file, grid.cells(), list.texts);
-            fillPhraseIndex(grid.cells());
+            PhraseBook::read(book.file).fillList(grid.cells());
         }
         QCoreApplication::processEvents();
     }
@@ -177,8 +162,7 @@ void BM_ScaleShownPhraseList(benchmark::State& state) {
     BookFile book(int(state.range(0)));
     PhraseListGrid list;
     Grid& grid = list.grid;
-    loadPhraseFile(book.file, grid.cells(), list.texts);
-    fillPhraseIndex(grid.cells());
+    PhraseBook::read(book.file).fillList(grid.cells());
     grid.show();
     QCoreApplication::processEvents();
     double scale = 1.0;
@@ -191,8 +175,8 @@ void BM_ScaleShownPhraseList(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_LoadPhraseFile)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillPhraseIndex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPhraseBook)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillPhraseList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchingPhrases)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OrderCandidatesByUse)
     ->Arg(1000)

@@ -101,13 +101,6 @@ QStringList kanaRowHeadings(const QStringList& entries) {
     return headings;
 }
 
-void fillPhraseIndex(GridModel& grdEx) {
-    if (grdEx.rows() == 0)
-        return;
-    grdEx.reorderRows(phraseListOrder(columnOf(grdEx, 1)));
-    writeHeadings(grdEx);
-}
-
 void fillAddressIndex(GridModel& grdAD) {
     if (grdAD.rows() == 0)
         return;

@@ -20,11 +20,6 @@ std::vector<int> phraseListOrder(const QStringList& texts);
 // The heading column of a list whose entries stand in this order.
 QStringList kanaRowHeadings(const QStringList& entries);
 
-// Sorts the phrase list by its text (column 1) and writes the headings into
-// column 0. The two command rows stay rows 0 and 1 even when a phrase sorts
-// before them, so that no phrase is covered by a command-row label.
-void fillPhraseIndex(GridModel& grdEx);
-
 // Sorts the address list by its entry (column 1) and writes the headings into
 // column 0; the empty new-entry row sorts first.
 void fillAddressIndex(GridModel& grdAD);

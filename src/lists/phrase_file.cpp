@@ -13,15 +13,6 @@ QStringList readPhraseTexts(RecordFile& file) {
     return texts;
 }
 
-void loadPhraseFile(RecordFile& file, GridModel& grdEx, QStringList& phraseTexts) {
-    const QStringList texts = readPhraseTexts(file);
-    grdEx.setRows(0);
-    grdEx.setCols(2);
-    grdEx.setRows(int(texts.size()));
-    grdEx.setColumnTexts(1, texts);
-    phraseTexts = texts;
-}
-
 QStringList phraseRecords(const GridModel& grdEx) {
     QStringList records;
     records.reserve(grdEx.rows());

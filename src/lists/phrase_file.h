@@ -20,11 +20,6 @@ inline const QString kMailRowLabel = QStringLiteral("メール");
 // front, so that the command rows always exist.
 QStringList readPhraseTexts(RecordFile& file);
 
-// Reads the phrase book into grdEx (2 columns: column 0 empty, column 1 the
-// texts as readPhraseTexts gives them) and into phraseTexts, both in file
-// order.
-void loadPhraseFile(RecordFile& file, GridModel& grdEx, QStringList& phraseTexts);
-
 // The records that store the phrase book from column 1 of grdEx: a command row
 // becomes the placeholder, a blank row is left out, any other text is stored
 // as it stands.
