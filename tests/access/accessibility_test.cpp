@@ -43,8 +43,9 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    // "あい" entered through the board and the selection panel, as a screen
-    // reader or a switch tool enters it; the text panel reads it back.
+    // Cells found by name and place, entered through the board and the
+    // selection panel as a screen reader or a switch tool enters them (the
+    // whole way through the accessibility bus: atspi_test.py).
     void boardAndPanelCellsEnterAsTapsDo() {
         QAccessibleInterface* board = of(f->c().grdBoard);
         QCOMPARE(board->role(), QAccessible::Table);
@@ -61,21 +62,12 @@ private slots:
         QTRY_VERIFY(f->c().fraSet->isVisible());
         press(named(f->c().grdBoard2, "あ"));
         QTRY_COMPARE(f->text(), QString("あ_"));
-        press(named(f->c().grdBoard, "い"));
-        QTRY_VERIFY(f->c().fraSet->isVisible());
-        press(named(f->c().grdBoard2, "い"));
-        QTRY_COMPARE(f->text(), QString("あい_"));
-
-        QAccessibleInterface* text = of(f->c().txtTalk);
-        QCOMPARE(text->text(QAccessible::Name), QString("文の欄"));
-        QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
-                 QString("あい_"));
         // a hidden cell takes no tap
         named(f->c().grdBoard2, "い")
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QTest::qWait(20);
-        QCOMPARE(f->text(), QString("あい_"));
+        QCOMPARE(f->text(), QString("あ_"));
     }
 
     // Buttons are named by their captions, the arrows by words; list rows by

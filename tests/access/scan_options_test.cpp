@@ -1,3 +1,4 @@
+#include "access/pointer_filter.h"
 #include "access/scan_controller.h"
 #include "access/scan_options_page.h"
 #include "access/scan_stepper.h"
@@ -10,9 +11,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-// The [Scan] options: read with their defaults and ranges, shown and written
-// by the page, keys chosen by pressing them, and scanning present in the
-// main window only while it is on.
+// The [Scan] options: read with their ranges, shown and written by the page,
+// keys chosen by pressing them; scanning and dwell present in the main window
+// only while they are on.
 class ScanOptionsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -68,26 +69,34 @@ private slots:
         QCOMPARE(store.values, expected);
     }
 
-    // Off (no [Scan] keys) the window has no scanning at all; the extended
-    // options turn it on at once.
-    void onlyWhileOn() {
+    // Off (no [Scan] or [Pointer] keys) nothing stands in front of the
+    // window; the extended options turn scanning and dwell on at once, and off.
+    void theOptionsTurnScanningAndDwellOnAndOff() {
         WindowFixture f;
         f.open();
-        QVERIFY(!f.window().scan());
-        QTimer::singleShot(0, [] {
-            QWidget* options = QApplication::activeModalWidget();
+        QVERIFY(!f.window().scan() && !f.window().pointerFilter());
+        for (const bool on : {true, false}) {
             QTimer::singleShot(0, [] {
-                QWidget* extended = QApplication::activeModalWidget();
-                extended->findChild<QCheckBox*>("chkScan")->click();
-                extended->findChild<QPushButton*>("cmdOK(1)")->click();
+                QWidget* options = QApplication::activeModalWidget();
+                QTimer::singleShot(0, [options] {
+                    QWidget* extended = QApplication::activeModalWidget();
+                    extended->findChild<QCheckBox*>("chkScan")->click();
+                    extended->findChild<QCheckBox*>("chkDwell")->click();
+                    extended->findChild<QPushButton*>("cmdOK(1)")->click();
+                    options->findChild<QPushButton*>("cmdOK(0)")->click();
+                });
+                options->findChild<QPushButton*>("cmdMore")->click();
             });
-            options->findChild<QPushButton*>("cmdMore")->click();
-            options->findChild<QPushButton*>("cmdOK(0)")->click();
-        });
-        f.c().cmdOpt->click();
-        QVERIFY(f.window().scan());
-        QCOMPARE(f.fakes.store.values.value("Scan/Enabled"), QString("1"));
-        QTRY_COMPARE(f.window().scan()->scannedWindow(), static_cast<QWidget*>(&f.window()));
+            f.c().cmdOpt->click();
+            const QString stored = on ? "1" : "0";
+            QCOMPARE(f.fakes.store.values.value("Scan/Enabled"), stored);
+            QCOMPARE(f.fakes.store.values.value("Pointer/Dwell"), stored);
+            QCOMPARE(f.window().pointerFilter()->isInstalled(), on);
+            QCOMPARE(f.window().scan() != nullptr, on);
+            if (on)
+                QTRY_COMPARE(f.window().scan()->scannedWindow(),
+                             static_cast<QWidget*>(&f.window()));
+        }
     }
 };
 
