@@ -106,24 +106,6 @@ private slots:
         QVERIFY(!f->c().fraSet->isVisible());
         QCOMPARE(f->text(), QString("　が _"));
     }
-
-    // The recordings the screen can play are named to the player ahead: the
-    // board's after each change of board, the open panel's with them.
-    void theScreensRecordingsAreKeptReady() {
-        open({});
-        const auto wav = [this](const QString& text) { return f->dir.filePath(text + ".wav"); };
-        QStringList& prepared = f->fakes.voice.prepared;
-        QCOMPARE(prepared.size(), 50);
-        QVERIFY(prepared.contains(wav("あ")) && prepared.contains(wav("、")));
-        f->c().cmdKey->click();
-        QVERIFY(prepared.contains(wav("ア")) && !prepared.contains(wav("あ")));
-        f->c().cmdKey->click();
-        f->c().cmdKey->click();
-        f->tapBoard("か"); // opens the panel
-        QVERIFY(f->c().fraSet->isVisible());
-        QVERIFY(prepared.contains(wav("あ")) && prepared.contains(wav("が")));
-        QCOMPARE(f->fakes.voice.played.value(0), wav("か")); // the tap spoke first
-    }
 };
 
 QTEST_MAIN(BoardEntryTest)
