@@ -4,12 +4,15 @@
 
 #include "access/pointer_filter.h"
 #include "access/pointer_mark_view.h"
+#include "access/scan_controller.h"
+#include "fake_scan_timer.h"
 #include "manual_pointer_clock.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
 #include "text/edit_buttons.h"
 #include "window_fixture.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -72,8 +75,15 @@ private slots:
         f.reset();
     }
 
+    // Dwell selects once, with its mark on the cell. While the tap's voice
+    // plays the board takes no taps and has no targets; the pointer resting
+    // on the cell has not left it by that, leaving and coming back has.
     void dwellSelectsACellOnceWithItsMark() {
         start(dwell());
+        f->fakes.pause.during = [this] {
+            QVERIFY(!f->c().grdBoard->isEnabled());
+            advance(0);
+        };
         QTest::mouseMove(board(), cell("あ"));
         advance(500);
         const PointerMarkView* view = filter->mark().view();
@@ -86,7 +96,9 @@ private slots:
         QCOMPARE(f->text(), QString());
         advance(1);
         QVERIFY(!view->isVisible());
-        // resting on selects nothing more; leaving and coming back does
+        QCOMPARE(f->text(), QString("あ_"));
+        f->fakes.pause.during = nullptr;
+        QTest::mouseMove(board(), cell("あ") + QPoint(20, 0));
         advance(5000);
         QCOMPARE(f->text(), QString("あ_"));
         QTest::mouseMove(board(), cell("い"));
@@ -94,24 +106,6 @@ private slots:
         QTest::mouseMove(board(), cell("あ"));
         advance(1000);
         QCOMPARE(f->text(), QString("あいあ_"));
-    }
-
-    // While a tap's voice plays the board takes no taps and has no targets;
-    // the pointer resting on the cell has not left it by that.
-    void theVoicePauseLeavesTheCellSpent() {
-        start(dwell());
-        f->fakes.pause.during = [this] {
-            QVERIFY(!f->c().grdBoard->isEnabled());
-            advance(0);
-        };
-        QTest::mouseMove(board(), cell("あ"));
-        advance(1000);
-        QCOMPARE(f->text(), QString("あ_"));
-        f->fakes.pause.during = nullptr;
-        advance(0);
-        QTest::mouseMove(board(), cell("あ") + QPoint(20, 0));
-        advance(5000);
-        QCOMPARE(f->text(), QString("あ_"));
     }
 
     // The press colours show from the moment of selection; the button acts
@@ -259,6 +253,39 @@ private slots:
             }
         }
         QCOMPARE(f->text(), QString("か_"));
+    }
+
+    // Switch scanning and dwell on together, as one person may use a head
+    // mouse and a switch: each selects the target it is on, and neither
+    // disturbs the other.
+    void switchAndDwellEachSelectTheirTarget() {
+        start(dwell());
+        FakeScanTimer timer;
+        ScanSettings scanning;
+        scanning.enabled = true;
+        TalkWindow& w = f->window();
+        ScanController scan(ScanParts{&w, f->c(), w.layout(), w.voice()}, scanning, timer);
+        const auto space = [&w] {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &w, Qt::Key_Space);
+        };
+
+        QTest::mouseMove(board(), cell("か")); // while the scan runs over the board
+        timer.advance(700);
+        advance(1000);
+        QCOMPARE(f->text(), QString("か_"));
+        // the switch, with the pointer resting on か: the scan starts again
+        // from the あ column, and its selection enters あ, not か
+        timer.advance(400);
+        space();
+        timer.advance(400);
+        space();
+        QCOMPARE(f->text(), QString("かあ_"));
+        advance(3000);
+        QCOMPARE(f->text(), QString("かあ_"));
+        QTest::mouseMove(board(), cell("さ"));
+        advance(1000);
+        QCOMPARE(f->text(), QString("かあさ_"));
     }
 };
 

@@ -1,18 +1,40 @@
-#include "platform/back_color.h"
-#include "platform/colors.h"
+#include "app/dialog_asker.h"
+#include "app/options_dialog.h"
 #include "platform/fonts.h"
 #include "platform/twip_layout.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointingDevice>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTimer>
 
+namespace {
+// Once the confirmation dialog is up, records its title, message, left
+// button's caption and x and the right button's caption (empty when hidden),
+// then presses a button, or closes the dialog when the button is -1.
+void whenAsked(QStringList& seen, int button) {
+    QTimer::singleShot(0, [&seen, button] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* left = dialog->findChild<QPushButton*>("cmdOK(0)");
+        auto* right = dialog->findChild<QPushButton*>("cmdOK(1)");
+        seen = QStringList{dialog->windowTitle(), dialog->findChild<QLabel*>("lblOK")->text(),
+                           left->text(), QString::number(left->x()),
+                           right->isVisibleTo(dialog) ? right->text() : QString()};
+        if (button < 0)
+            dialog->close();
+        else
+            (button ? right : left)->click();
+    });
+}
+} // namespace
+
 // The main window as it starts, its layout at design size and scaled, the
-// board key, the options dialog and taps by touch.
+// board key, the options and their dialog, the confirmation dialog and taps
+// by touch.
 class TalkWindowTest : public QObject {
     Q_OBJECT
 private:
@@ -32,11 +54,6 @@ private:
             dialog->findChild<QPushButton*>(QStringLiteral("cmdOK(%1)").arg(button))->click();
         });
     }
-    static void touch(QWidget* widget, QPoint at) {
-        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
-        QTest::touchEvent(widget, screen.get()).press(0, at);
-        QTest::touchEvent(widget, screen.get()).release(0, at);
-    }
 
 private slots:
     void startFollowsTheStoredOptions_data() {
@@ -44,7 +61,6 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("points");
         QTest::newRow("first run") << QStringList() << 10 << 55;
-        QTest::newRow("gMaxC 10") << QStringList{"gMaxC", "10"} << 10 << 55;
         // only 14 widens the board: any other value is the ten-column board
         QTest::newRow("gMaxC 13") << QStringList{"gMaxC", "13"} << 10 << 55;
         QTest::newRow("gMaxC 50") << QStringList{"gMaxC", "50"} << 10 << 55;
@@ -59,33 +75,19 @@ private slots:
         for (int i = 0; i + 1 < stored.size(); i += 2)
             f.fakes.store.values.insert(stored[i], stored[i + 1]);
         f.open();
-        QCOMPARE(f.c().cmdKey->text(), QString("ひら"));
         QCOMPARE(f.c().grdBoard->cols(), columns);
         QCOMPARE(f.c().grdBoard->text(0, columns - 1), QString("あ"));
-        QCOMPARE(f.c().txtTalk->toPlainText(), QString());
         QCOMPARE(textPixels(f), pointsToPixels(points));
     }
 
-    // A handful of controls at design size; the layout then grows uniformly
-    // with the window and stays centred.
+    // Controls at design size, outside and inside a frame; the layout then
+    // grows uniformly with the window and stays centred.
     void layoutAtDesignSizeAndScaled() {
         WindowFixture f;
         TalkWindow& w = f.open();
         const TalkControls& c = f.c();
-        const struct {
-            QPushButton* button;
-            QRect geometry;
-            QString caption;
-            quint32 color;
-        } design[] = {{c.cmdSamp, QRect(36, 552, 235, 83), "例文表示", 0xFFC0C0u},
-                      {c.cmdRes[1], QRect(404, 12, 151, 87), "ＢＳ", 0xC0E0FFu},
-                      {c.cmdKey, QRect(858, 666, 153, 71), "ひら", 0xC0FFC0u},
-                      {c.cmdspace, QRect(8, 480, 385, 104), "スペース", 0x80000009u}};
-        for (const auto& control : design) {
-            QCOMPARE(control.button->geometry(), control.geometry);
-            QCOMPARE(control.button->text(), control.caption);
-            QCOMPARE(backColor(control.button), bgrColor(control.color));
-        }
+        QCOMPARE(c.cmdSamp->geometry(), QRect(36, 552, 235, 83));
+        QCOMPARE(c.cmdRes[1]->geometry(), QRect(404, 12, 151, 87));
         w.resize(1527, 1200);
         QTRY_COMPARE(w.layout().scale(), 1.5);
         const int top = (1200 - qRound(741 * 1.5)) / 2;
@@ -160,12 +162,6 @@ private slots:
             QTimer::singleShot(0, [] {
                 QWidget* extended = QApplication::activeModalWidget();
                 QCOMPARE(extended->objectName(), QString("frmExtOPT"));
-                QCOMPARE(extended->windowTitle(), QString("詳細設定"));
-                auto* tabs = extended->findChild<QTabWidget*>("tabPages");
-                QStringList titles;
-                for (int i = 0; i < tabs->count(); ++i)
-                    titles.append(tabs->tabText(i));
-                QVERIFY(titles.contains("例文の順") && titles.contains("録音"));
                 extended->findChild<QAbstractButton*>("chkLearn")->click();
                 extended->findChild<QPushButton*>("cmdOK(1)")->click();
             });
@@ -185,53 +181,101 @@ private slots:
     }
 
     // Taps by touch reach the same buttons and cells as mouse clicks, also
-    // on a scaled layout.
-    void touchTapsHitWhatIsUnderTheFinger() {
+    // on a scaled layout; two quick taps are two taps ("OPT1" 1: they open
+    // the panel); a finger held on "↑" repeats its step until it lifts.
+    void touchActsAsTapsAndHolds() {
         WindowFixture f;
-        f.fakes.store.values.insert("OPT1", "2"); // a tap enters its character
+        f.fakes.store.values.insert("OPT1", "1");
         TalkWindow& w = f.open();
-        QPushButton* bs = f.c().cmdRes[1];
-        QSignalSpy bsClicked(bs, &QPushButton::clicked);
-        touch(bs, bs->rect().center());
-        QCOMPARE(bsClicked.count(), 1);
-        w.resize(1527, 1112);
-        QTRY_COMPARE(w.layout().scale(), 1.5);
+        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+        const auto touch = [&screen](QWidget* widget, QPoint at) {
+            QTest::touchEvent(widget, screen.get()).press(0, at);
+            QTest::touchEvent(widget, screen.get()).release(0, at);
+        };
         Grid* board = f.c().grdBoard;
-        QSignalSpy pressed(board, &Grid::pressed);
-        QSignalSpy clicked(board, &Grid::clicked);
-        // cells inside the offscreen platform's 800 x 600 screen, where touches land
-        int taps = 1;
-        for (const QPoint cell : {QPoint(3, 2), QPoint(0, 0), QPoint(4, 1)}) {
-            touch(board->viewport(), board->cellRect(cell.y(), cell.x()).center());
-            QTRY_COMPARE(clicked.count(), taps);
-            QCOMPARE(pressed.count(), taps++);
-            QCOMPARE(pressed.last(), QVariantList({cell.y(), cell.x()}));
-        }
-    }
+        touch(board->viewport(), board->cellRect(0, 2).center());
+        touch(board->viewport(), board->cellRect(0, 2).center());
+        QVERIFY(f.c().fraSet->isVisible());
+        f.c().cmdEnd2->click();
 
-    // Holding a finger on "↑" repeats its step until the finger lifts.
-    void touchHoldRepeats() {
-        WindowFixture f;
-        f.open();
         f.panel().setText("あ\nい\nう\nえ\nお_");
         f.panel().select(f.panel().length() - 1, 1);
         QPushButton* up = f.c().cmdRes[4];
-        std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
         QTest::touchEvent(up, screen.get()).press(0, up->rect().center());
         QTRY_COMPARE_WITH_TIMEOUT(f.panel().selStart(), 0, 3000);
         QTest::touchEvent(up, screen.get()).release(0, up->rect().center());
         QVERIFY(!f.window().state().keyHeld);
+
+        w.resize(1527, 1112);
+        QTRY_COMPARE(w.layout().scale(), 1.5);
+        QSignalSpy pressed(board, &Grid::pressed);
+        // cells inside the offscreen platform's 800 x 600 screen, where touches land
+        for (const QPoint cell : {QPoint(3, 2), QPoint(0, 0), QPoint(4, 1)}) {
+            const qsizetype taps = pressed.count() + 1;
+            touch(board->viewport(), board->cellRect(cell.y(), cell.x()).center());
+            QTRY_COMPARE(pressed.count(), taps);
+            QCOMPARE(pressed.last(), QVariantList({cell.y(), cell.x()}));
+        }
     }
 
-    // Two quick taps by touch are two taps: with "OPT1" 1 they open the panel.
-    void touchDoubleTapIsTwoTaps() {
-        WindowFixture f;
-        f.fakes.store.values.insert("OPT1", "1");
-        f.open();
-        const QPoint centre = f.c().grdBoard->cellRect(0, 2).center();
-        touch(f.c().grdBoard->viewport(), centre);
-        touch(f.c().grdBoard->viewport(), centre);
-        QVERIFY(f.c().fraSet->isVisible());
+    void askUserStyles_data() {
+        QTest::addColumn<int>("before"); // style of a question asked first, 0 for none
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("notice") << 0 << 48 << 0 << QStringList{"ＯＫ", "233", ""} << true;
+        QTest::newRow("yes") << 0 << 36 << 0 << QStringList{"ＹＥＳ", "20", "ＮＯ"} << true;
+        QTest::newRow("cancel") << 0 << 33 << 1 << QStringList{"ＯＫ", "20", "キャンセル"} << false;
+        QTest::newRow("closed") << 0 << 36 << -1 << QStringList{"ＹＥＳ", "20", "ＮＯ"} << false;
+        // each question starts from the dialog's design state
+        QTest::newRow("after a notice")
+            << 48 << 36 << 1 << QStringList{"ＹＥＳ", "20", "ＮＯ"} << false;
+    }
+    void askUserStyles() {
+        QFETCH(int, before);
+        QFETCH(int, style);
+        QFETCH(int, button);
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, answer);
+        DialogAsker asker;
+        QStringList seen;
+        if (before) {
+            whenAsked(seen, 0);
+            asker.ask("同一文が登録されています", before, "例文登録");
+        }
+        whenAsked(seen, button);
+        QCOMPARE(asker.ask("はじめからでよろしいですか？", style, "例文登録"), answer);
+        QCOMPARE(seen, QStringList({"例文登録", "はじめからでよろしいですか？"}) + buttons);
+    }
+
+    // A value the system never writes reads as the key's default; a valid
+    // value among them stands.
+    void badStoredValuesReadAsDefaults() {
+        MemorySettingsStore store;
+        store.values = {{"OPT1", "7"}, {"OPT2", "-1"}, {"OPT3", "2"},   {"Beep", "yes"},
+                        {"Moji", ""},  {"Samp", "2"},  {"Sample", "9"}, {"gMaxC", "5"}};
+        const Settings s = readSettings(store);
+        QCOMPARE(QList<int>({s.opt1, s.opt2, s.opt3, s.beep, s.moji, s.samp, s.gMaxC, s.sample}),
+                 QList<int>({0, 0, 2, 0, 0, 1, 9, 2}));
+        for (const char* width : {"2147483647", "13", "50", "10"}) {
+            store.values["gMaxC"] = width;
+            QCOMPARE(readSettings(store).gMaxC, 9);
+        }
+        store.values["gMaxC"] = "14";
+        QCOMPARE(readSettings(store).gMaxC, 14);
+    }
+
+    void firstRunConfirmWritesEveryKeyInOrder() {
+        MemorySettingsStore store;
+        OptionsDialog dialog(store);
+        dialog.load(readSettings(store));
+        dialog.cmdOK[1]->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const QList<QPair<QString, QString>> expected{{"OPT1", "0"}, {"OPT2", "0"},   {"OPT3", "0"},
+                                                      {"Samp", "1"}, {"Sample", "2"}, {"Beep", "0"},
+                                                      {"Moji", "0"}, {"gMaxC", "9"}};
+        QCOMPARE(store.writes, expected);
     }
 };
 

@@ -26,8 +26,10 @@ private slots:
     void init() { f = std::make_unique<WindowFixture>(); }
     void cleanup() { f.reset(); }
 
+    // An empty cell (on the letters board of fifteen columns) enters a
+    // full-width space.
     void oneTapEntersAtTheCaretKeepingTheEndMarker() {
-        open({{"OPT1", "2"}});
+        open({{"OPT1", "2"}, {"gMaxC", "14"}});
         f->tapBoard("あ");
         f->tapBoard("い");
         QCOMPARE(f->text(), QString("あい_"));
@@ -38,6 +40,10 @@ private slots:
         QCOMPARE(f->text(), QString("あかい_"));
         QCOMPARE(f->panel().selStart(), 2);
         QCOMPARE(f->panel().selLength(), 1);
+        f->c().cmdKey->click();
+        f->c().cmdKey->click();
+        WindowFixture::tap(f->c().grdBoard, 2, 12);
+        QCOMPARE(f->text(), QString("あか　い_"));
     }
 
     // Two taps on the same text complete a pair; another text restarts it.
@@ -99,32 +105,6 @@ private slots:
         f->c().cmdEnd2->click(); // "戻る"
         QVERIFY(!f->c().fraSet->isVisible());
         QCOMPARE(f->text(), QString("　が _"));
-    }
-
-    // The recordings the screen can play are named to the player ahead: the
-    // board's after each change of board, the open panel's with them.
-    void theScreensRecordingsAreKeptReady() {
-        open({});
-        const auto wav = [this](const QString& text) { return f->dir.filePath(text + ".wav"); };
-        QStringList& prepared = f->fakes.voice.prepared;
-        QCOMPARE(prepared.size(), 50);
-        QVERIFY(prepared.contains(wav("あ")) && prepared.contains(wav("、")));
-        f->c().cmdKey->click();
-        QVERIFY(prepared.contains(wav("ア")) && !prepared.contains(wav("あ")));
-        f->c().cmdKey->click();
-        f->c().cmdKey->click();
-        f->tapBoard("か"); // opens the panel
-        QVERIFY(f->c().fraSet->isVisible());
-        QVERIFY(prepared.contains(wav("あ")) && prepared.contains(wav("が")));
-        QCOMPARE(f->fakes.voice.played.value(0), wav("か")); // the tap spoke first
-    }
-
-    void emptyCellEntersAFullWidthSpace() {
-        open({{"OPT1", "2"}, {"gMaxC", "14"}});
-        f->c().cmdKey->click();
-        f->c().cmdKey->click();
-        WindowFixture::tap(f->c().grdBoard, 2, 12);
-        QCOMPARE(f->text(), QString("　_"));
     }
 };
 
