@@ -17,7 +17,7 @@
 #include "access/scan_controller.h"
 #include "access/scan_tree.h"
 #include "access/scanner.h"
-#include "fake_scan_timer.h"
+#include "manual_access_clock.h"
 #include "platform/grid.h"
 #include "text/text_panel.h"
 #include "window_fixture.h"
@@ -64,17 +64,17 @@ Cost spell(const QMap<QString, QString>& options, int switches) {
     WindowFixture f;
     f.fakes.store.values = options;
     TalkWindow& window = f.open();
-    FakeScanTimer timer;
+    ManualAccessClock clock;
     ScanSettings settings = readScanSettings(f.fakes.store);
     settings.enabled = true;
     settings.switches = switches;
-    ScanController scan({&window, f.c(), window.layout(), window.voice()}, settings, timer);
+    ScanController scan({&window, f.c(), window.layout(), window.voice()}, settings, clock);
     scan.rebuild();
 
     Cost cost;
     qint64 lastSelection = -settings.releaseMs;
     int written = 0;
-    const qint64 start = timer.now();
+    const qint64 start = clock.now();
     for (int guard = 0; guard < 100000 && written < kWord.size(); ++guard) {
         const QChar c = kWord[written];
         const access::Target wanted =
@@ -86,25 +86,25 @@ Cost spell(const QMap<QString, QString>& options, int switches) {
             id >= 0 && scan.tree().globalRect(id).contains(access::globalRect(wanted).center());
         if (!onIt) {
             if (switches == 1) {
-                timer.advance(timer.due() - timer.now());
+                clock.advanceToNextTimer();
             } else {
-                timer.advance(settings.stepMs);
+                clock.advance(settings.stepMs);
                 QTest::keyClick(&window, Qt::Key_Return);
                 ++cost.presses;
             }
             continue;
         }
-        if (switches == 2 || timer.now() < lastSelection + settings.releaseMs)
-            timer.advanceTo(std::max(timer.now() + (switches == 2 ? settings.stepMs : 0),
-                                     lastSelection + settings.releaseMs));
+        if (switches == 2 || clock.now() < lastSelection + settings.releaseMs)
+            clock.advance(std::max<qint64>(switches == 2 ? settings.stepMs : 0,
+                                           lastSelection + settings.releaseMs - clock.now()));
         const bool selects = scan.tree().target(id).isValid();
         QTest::keyClick(&window, Qt::Key_Space);
         ++cost.presses;
         if (selects)
-            lastSelection = timer.now();
+            lastSelection = clock.now();
         written = int(f.text().size()) - (f.text().endsWith('_') ? 1 : 0);
     }
-    cost.seconds = (timer.now() - start) / 1000.0;
+    cost.seconds = (clock.now() - start) / 1000.0;
     cost.written = f.text() == kWord + "_";
     return cost;
 }

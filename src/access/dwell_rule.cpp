@@ -1,8 +1,8 @@
 #include "access/dwell_rule.h"
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 
-DwellRule::DwellRule(PointerClock& clock, Selected selected)
+DwellRule::DwellRule(AccessClock& clock, Selected selected)
     : m_clock(clock)
     , m_timer(clock.makeTimer())
     , m_selected(std::move(selected)) {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-class PointerClock;
-class PointerTimer;
+class AccessClock;
+class AccessTimer;
 
 // Dwell: the pointer resting on a target for the dwell time selects it.
 // - Movement within the tolerance of where the rest began keeps the time
@@ -26,7 +26,7 @@ class DwellRule {
 public:
     using Selected = std::function<void(const PointerKey&)>;
 
-    DwellRule(PointerClock& clock, Selected selected);
+    DwellRule(AccessClock& clock, Selected selected);
     ~DwellRule();
 
     void setSettings(const PointerSettings& settings);
@@ -58,8 +58,8 @@ private:
     bool beyondTolerance(const QPoint& a, const QPoint& b) const;
     void notify();
 
-    PointerClock& m_clock;
-    std::unique_ptr<PointerTimer> m_timer;
+    AccessClock& m_clock;
+    std::unique_ptr<AccessTimer> m_timer;
     Selected m_selected;
     std::function<void()> m_changed;
     PointerSettings m_settings;

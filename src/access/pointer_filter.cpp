@@ -1,6 +1,6 @@
 #include "access/pointer_filter.h"
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 #include "platform/grid.h"
 #include "platform/hard_to_undo.h"
 #include "text/edit_buttons.h"
@@ -27,7 +27,7 @@ bool hardToUndo(const access::Target& target) {
 }
 } // namespace
 
-PointerFilter::PointerFilter(PointerClock& clock, QObject* parent)
+PointerFilter::PointerFilter(AccessClock& clock, QObject* parent)
     : QObject(parent)
     , m_clock(clock)
     , m_dwell(clock, [this](const PointerKey& key) { dwellEnded(key); })

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-class PointerClock;
-class PointerTimer;
+class AccessClock;
+class AccessTimer;
 class QMouseEvent;
 class QTouchEvent;
 class QWindow;
@@ -31,7 +31,7 @@ struct TalkControls;
 class PointerFilter final : public QObject {
     Q_OBJECT
 public:
-    explicit PointerFilter(PointerClock& clock, QObject* parent = nullptr);
+    explicit PointerFilter(AccessClock& clock, QObject* parent = nullptr);
     ~PointerFilter() override;
 
     void setSettings(const PointerSettings& settings);
@@ -78,13 +78,13 @@ private:
     void recheck();
     void install(bool on);
 
-    PointerClock& m_clock;
+    AccessClock& m_clock;
     PointerSettings m_settings;
     DwellRule m_dwell;
     TouchRule m_touch;
     PointerMark m_mark;
-    std::unique_ptr<PointerTimer> m_releaseTimer;
-    std::unique_ptr<PointerTimer> m_recheckTimer;
+    std::unique_ptr<AccessTimer> m_releaseTimer;
+    std::unique_ptr<AccessTimer> m_recheckTimer;
     std::vector<QPointer<QWidget>> m_board;
     bool m_installed = false;
 

@@ -1,13 +1,13 @@
 #include "access/pointer_mark.h"
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 #include "access/pointer_mark_view.h"
 
 namespace {
 constexpr int kShortestFrameMs = 30;
 }
 
-PointerMark::PointerMark(PointerClock& clock)
+PointerMark::PointerMark(AccessClock& clock)
     : m_clock(clock)
     , m_frames(clock.makeTimer()) {
     m_frames->setCallback([this] { frame(); });

@@ -5,9 +5,9 @@
 #include <QPointer>
 #include <memory>
 
-class PointerClock;
+class AccessClock;
 class PointerMarkView;
-class PointerTimer;
+class AccessTimer;
 
 // Shows the progress of a dwell or a hold over its target: the mark appears
 // when the time starts to run (after a dead time), fills as it runs and is
@@ -15,7 +15,7 @@ class PointerTimer;
 // 30 ms; no timer runs while no mark shows.
 class PointerMark {
 public:
-    explicit PointerMark(PointerClock& clock);
+    explicit PointerMark(AccessClock& clock);
     ~PointerMark();
 
     // Marks target; its fill runs from start (now or later) over duration
@@ -30,8 +30,8 @@ public:
 private:
     void frame();
 
-    PointerClock& m_clock;
-    std::unique_ptr<PointerTimer> m_frames;
+    AccessClock& m_clock;
+    std::unique_ptr<AccessTimer> m_frames;
     QPointer<PointerMarkView> m_view;
     access::Target m_target;
     qint64 m_start = 0;

@@ -16,10 +16,10 @@ const char* const kScannedWindows[] = {"frmOK", "frmMail", "frmRead"};
 } // namespace
 
 ScanController::ScanController(const ScanParts& parts, const ScanSettings& settings,
-                               ScanTimer& timer)
+                               AccessClock& clock)
     : m_p(parts)
     , m_settings(settings)
-    , m_scanner(timer, settings) {
+    , m_scanner(clock, settings) {
     m_scanner.onHighlight = [this](int id) { showHighlight(id); };
     m_scanner.onSelect = [this](int id) { select(id); };
     m_scanner.setPaused(m_p.voice.activity().isActive());

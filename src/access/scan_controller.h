@@ -36,7 +36,7 @@ struct ScanParts {
 class ScanController final : public QObject {
     Q_OBJECT
 public:
-    ScanController(const ScanParts& parts, const ScanSettings& settings, ScanTimer& timer);
+    ScanController(const ScanParts& parts, const ScanSettings& settings, AccessClock& clock);
     ~ScanController() override;
 
     Scanner& scanner() { return m_scanner; }

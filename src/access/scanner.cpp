@@ -1,20 +1,18 @@
 #include "access/scanner.h"
 
-#include "access/scan_timer.h"
+#include "access/access_clock.h"
 
 #include <algorithm>
 #include <cmath>
 
-Scanner::Scanner(ScanTimer& timer, const ScanSettings& settings)
-    : m_timer(timer)
+Scanner::Scanner(AccessClock& clock, const ScanSettings& settings)
+    : m_clock(clock)
+    , m_timer(clock.makeTimer())
     , m_settings(settings) {
-    m_timer.setOnTimeout([this] { timeout(); });
+    m_timer->setCallback([this] { timeout(); });
 }
 
-Scanner::~Scanner() {
-    m_timer.stop();
-    m_timer.setOnTimeout(nullptr);
-}
+Scanner::~Scanner() = default;
 
 void Scanner::setSettings(const ScanSettings& settings) {
     m_settings = settings;
@@ -71,7 +69,7 @@ bool Scanner::autoStepping() const {
 void Scanner::setFrozen(bool wasFrozen) {
     const bool isFrozen = frozen();
     if (isFrozen != wasFrozen) {
-        const qint64 now = m_timer.now();
+        const qint64 now = m_clock.now();
         if (isFrozen)
             m_stepLeft = std::max<qint64>(0, m_stepDue - now);
         else
@@ -82,15 +80,20 @@ void Scanner::setFrozen(bool wasFrozen) {
 
 void Scanner::schedule() {
     if (m_pending != 0)
-        m_timer.start(m_acceptDue);
+        startTimer(m_acceptDue);
     else if (autoStepping())
-        m_timer.start(m_stepDue);
+        startTimer(m_stepDue);
     else
-        m_timer.stop();
+        m_timer->stop();
+}
+
+// The timer rings once at dueMs, at once when that has passed.
+void Scanner::startTimer(qint64 dueMs) {
+    m_timer->start(int(std::max<qint64>(0, dueMs - m_clock.now())));
 }
 
 void Scanner::timeout() {
-    const qint64 now = m_timer.now();
+    const qint64 now = m_clock.now();
     if (m_pending != 0) {
         if (now < m_acceptDue)
             return schedule();
@@ -111,7 +114,7 @@ void Scanner::press(int switchNumber) {
     if (switchNumber == 2 && m_settings.switches != 2)
         return;
     m_down[switchNumber] = true;
-    const qint64 now = m_timer.now();
+    const qint64 now = m_clock.now();
     if (m_state == State::Selecting || now < m_quietUntil || m_pending != 0)
         return;
     if (m_settings.acceptMs <= 0)
@@ -168,7 +171,7 @@ void Scanner::highlight(int index, bool first) {
     if (frozen())
         m_stepLeft = length;
     else
-        m_stepDue = m_timer.now() + length;
+        m_stepDue = m_clock.now() + length;
     schedule();
     if (onHighlight)
         onHighlight(level()[index].id);
@@ -195,7 +198,7 @@ void Scanner::goUp() {
 
 void Scanner::select(int id) {
     m_state = State::Selecting;
-    m_quietUntil = m_timer.now() + m_settings.releaseMs;
+    m_quietUntil = m_clock.now() + m_settings.releaseMs;
     schedule();
     if (onSelect)
         onSelect(id);

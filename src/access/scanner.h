@@ -5,9 +5,11 @@
 
 #include <QtGlobal>
 #include <functional>
+#include <memory>
 #include <vector>
 
-class ScanTimer;
+class AccessClock;
+class AccessTimer;
 
 // Walks a tree of groups and targets with one or two switches.
 //
@@ -27,7 +29,7 @@ class ScanTimer;
 // highlight waits, and presses still act.
 class Scanner {
 public:
-    Scanner(ScanTimer& timer, const ScanSettings& settings);
+    Scanner(AccessClock& clock, const ScanSettings& settings);
     ~Scanner();
     Scanner(const Scanner&) = delete;
     Scanner& operator=(const Scanner&) = delete;
@@ -63,6 +65,7 @@ private:
     bool autoStepping() const;
     void setFrozen(bool wasFrozen);
     void schedule();
+    void startTimer(qint64 dueMs);
     void timeout();
     void act(int switchNumber);
     void startTop();
@@ -71,7 +74,8 @@ private:
     void goUp();
     void select(int id);
 
-    ScanTimer& m_timer;
+    AccessClock& m_clock;
+    std::unique_ptr<AccessTimer> m_timer;
     ScanSettings m_settings;
     ScanNode m_root;
     State m_state = State::Resting;

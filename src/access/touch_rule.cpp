@@ -1,8 +1,8 @@
 #include "access/touch_rule.h"
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 
-TouchRule::TouchRule(PointerClock& clock, Actions actions)
+TouchRule::TouchRule(AccessClock& clock, Actions actions)
     : m_clock(clock)
     , m_timer(clock.makeTimer())
     , m_actions(std::move(actions)) {

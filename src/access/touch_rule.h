@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
-class PointerClock;
-class PointerTimer;
+class AccessClock;
+class AccessTimer;
 
 // The touch filters, for a finger and for the mouse button alike: one press
 // from down to up on a target.
@@ -30,7 +30,7 @@ public:
         std::function<void(const PointerKey&)> select;
     };
 
-    TouchRule(PointerClock& clock, Actions actions);
+    TouchRule(AccessClock& clock, Actions actions);
     ~TouchRule();
 
     void setSettings(const PointerSettings& settings);
@@ -57,8 +57,8 @@ private:
     void pressUnlessRepeat(PointerKey pressed); // a copy: it may be m_marked
     void notify();
 
-    PointerClock& m_clock;
-    std::unique_ptr<PointerTimer> m_timer;
+    AccessClock& m_clock;
+    std::unique_ptr<AccessTimer> m_timer;
     Actions m_actions;
     std::function<void()> m_changed;
     PointerSettings m_settings;

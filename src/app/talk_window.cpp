@@ -4,10 +4,9 @@
 #include "access/pointer_filter.h"
 #include "access/pointer_options_page.h"
 #include "access/pointer_settings.h"
-#include "access/qt_pointer_clock.h"
+#include "access/qt_access_clock.h"
 #include "access/scan_controller.h"
 #include "access/scan_options_page.h"
-#include "access/scan_system_timer.h"
 #include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
 #include "backup/backup_page.h"
@@ -137,8 +136,7 @@ void TalkWindow::applyPointerSettings() {
     if (!m_pointer) {
         if (!settings.anyOn())
             return;
-        m_pointerClock = std::make_unique<QtPointerClock>();
-        m_pointer = std::make_unique<PointerFilter>(*m_pointerClock);
+        m_pointer = std::make_unique<PointerFilter>(accessClock());
         m_pointer->watchBoard(m_c);
     }
     m_pointer->setSettings(settings);
@@ -241,14 +239,15 @@ void TalkWindow::syncOptions() {
 void TalkWindow::applyScanSettings() {
     const ScanSettings settings = readScanSettings(m_services.store);
     m_scan.reset();
-    if (!settings.enabled) {
-        m_scanTimer.reset();
-        return;
-    }
-    if (!m_scanTimer)
-        m_scanTimer = std::make_unique<ScanSystemTimer>();
-    m_scan = std::make_unique<ScanController>(ScanParts{this, m_c, *m_layout, *m_voice}, settings,
-                                              *m_scanTimer);
+    if (settings.enabled)
+        m_scan = std::make_unique<ScanController>(ScanParts{this, m_c, *m_layout, *m_voice},
+                                                  settings, accessClock());
+}
+
+QtAccessClock& TalkWindow::accessClock() {
+    if (!m_accessClock)
+        m_accessClock = std::make_unique<QtAccessClock>();
+    return *m_accessClock;
 }
 
 void TalkWindow::cmdEnd_Click() {

@@ -10,7 +10,6 @@
 
 class BoardEntry;
 class ScanController;
-class ScanSystemTimer;
 class DataFiles;
 class EditButtons;
 class ExtendedOptionsDialog;
@@ -19,7 +18,7 @@ class ListPanel;
 class ListSelection;
 class PhraseRegistration;
 class PointerFilter;
-class QtPointerClock;
+class QtAccessClock;
 class ReadAloud;
 class SentenceSpeaker;
 class TextPanel;
@@ -69,6 +68,7 @@ private:
     void reloadData();
     void syncOptions();
     void applyScanSettings();
+    QtAccessClock& accessClock();
     void applyVoiceSettings();
     void cmdEnd_Click();
 
@@ -88,8 +88,9 @@ private:
     std::unique_ptr<PhraseRegistration> m_registration;
     std::unique_ptr<ListSelection> m_listSelection;
     std::unique_ptr<BoardEntry> m_boardEntry;
-    std::unique_ptr<ScanSystemTimer> m_scanTimer;
+    // The clock of scanning, dwell and the touch filters, made when the
+    // first of them is turned on.
+    std::unique_ptr<QtAccessClock> m_accessClock;
     std::unique_ptr<ScanController> m_scan;
-    std::unique_ptr<QtPointerClock> m_pointerClock;
     std::unique_ptr<PointerFilter> m_pointer;
 };

@@ -11,7 +11,7 @@
 #include "app/confirm_dialog.h"
 #include "app/extended_options_dialog.h"
 #include "app/options_dialog.h"
-#include "manual_pointer_clock.h"
+#include "manual_access_clock.h"
 #include "platform/asker.h"
 #include "window_fixture.h"
 
@@ -43,12 +43,12 @@ public:
 // time itself included.
 class AccessOptionsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<ManualPointerClock> clock;
+    std::unique_ptr<ManualAccessClock> clock;
     std::unique_ptr<PointerFilter> filter;
 
     // Puts a dwell filter in front of every window.
     void startDwell() {
-        clock = std::make_unique<ManualPointerClock>();
+        clock = std::make_unique<ManualAccessClock>();
         filter = std::make_unique<PointerFilter>(*clock);
         PointerSettings dwell;
         dwell.dwell = true;

@@ -5,8 +5,7 @@
 #include "access/pointer_filter.h"
 #include "access/pointer_mark_view.h"
 #include "access/scan_controller.h"
-#include "fake_scan_timer.h"
-#include "manual_pointer_clock.h"
+#include "manual_access_clock.h"
 #include "platform/back_color.h"
 #include "platform/colors.h"
 #include "text/edit_buttons.h"
@@ -22,7 +21,7 @@
 class PointerFilterTest : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
-    std::unique_ptr<ManualPointerClock> clock;
+    std::unique_ptr<ManualAccessClock> clock;
     std::unique_ptr<PointerFilter> filter;
     std::unique_ptr<QPointingDevice> screen;
 
@@ -67,7 +66,7 @@ class PointerFilterTest : public QObject {
 private slots:
     void init() {
         f = std::make_unique<WindowFixture>();
-        clock = std::make_unique<ManualPointerClock>();
+        clock = std::make_unique<ManualAccessClock>();
         screen.reset(QTest::createTouchDevice());
     }
     void cleanup() {
@@ -260,25 +259,25 @@ private slots:
     // disturbs the other.
     void switchAndDwellEachSelectTheirTarget() {
         start(dwell());
-        FakeScanTimer timer;
+        ManualAccessClock scanClock;
         ScanSettings scanning;
         scanning.enabled = true;
         TalkWindow& w = f->window();
-        ScanController scan(ScanParts{&w, f->c(), w.layout(), w.voice()}, scanning, timer);
+        ScanController scan(ScanParts{&w, f->c(), w.layout(), w.voice()}, scanning, scanClock);
         const auto space = [&w] {
             QWidget* focus = QApplication::focusWidget();
             QTest::keyClick(focus ? focus : &w, Qt::Key_Space);
         };
 
         QTest::mouseMove(board(), cell("か")); // while the scan runs over the board
-        timer.advance(700);
+        scanClock.advance(700);
         advance(1000);
         QCOMPARE(f->text(), QString("か_"));
         // the switch, with the pointer resting on か: the scan starts again
         // from the あ column, and its selection enters あ, not か
-        timer.advance(400);
+        scanClock.advance(400);
         space();
-        timer.advance(400);
+        scanClock.advance(400);
         space();
         QCOMPARE(f->text(), QString("かあ_"));
         advance(3000);

@@ -1,6 +1,6 @@
 #include "access/pointer_mark.h"
 #include "access/pointer_mark_view.h"
-#include "manual_pointer_clock.h"
+#include "manual_access_clock.h"
 #include "platform/colors.h"
 
 #include <QImage>
@@ -86,7 +86,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        ManualPointerClock clock;
+        ManualAccessClock clock;
         PointerMark mark(clock);
         // during a dead time the mark waits for the dwell to start
         mark.show({target}, clock.now() + 500, 1000);

@@ -2,7 +2,7 @@
 #include "access/pointer_settings.h"
 #include "access/touch_rule.h"
 #include "fakes.h"
-#include "manual_pointer_clock.h"
+#include "manual_access_clock.h"
 
 #include <QTest>
 
@@ -26,7 +26,7 @@ QString nameOf(const PointerKey& key) {
 // hand.
 class PointerRulesTest : public QObject {
     Q_OBJECT
-    ManualPointerClock clock;
+    ManualAccessClock clock;
     QStringList log;
 
     std::unique_ptr<DwellRule> dwell(const PointerSettings& settings = {}) {

@@ -1,7 +1,7 @@
 #include "access/scan_controller.h"
 #include "app/confirm_dialog.h"
-#include "fake_scan_timer.h"
 #include "mail/mail_window.h"
+#include "manual_access_clock.h"
 #include "platform/colors.h"
 #include "platform/twip_layout.h"
 #include "text/read_aloud.h"
@@ -22,7 +22,7 @@
 class ScanControllerTest : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
-    FakeScanTimer timer;
+    ManualAccessClock clock;
     std::unique_ptr<ScanController> scan;
 
     void open(QMap<QString, QString> options, ScanSettings settings = {}) {
@@ -31,7 +31,7 @@ class ScanControllerTest : public QObject {
         TalkWindow& w = f->open();
         settings.enabled = true;
         scan = std::make_unique<ScanController>(ScanParts{&w, f->c(), w.layout(), w.voice()},
-                                                settings, timer);
+                                                settings, clock);
     }
     QString highlightedText() { return scan->tree().cueText(scan->scanner().highlighted()); }
     QWidget* highlightedWidget() {
@@ -47,7 +47,7 @@ class ScanControllerTest : public QObject {
     // Waits (on the scan's clock) for the k-th member of the level just
     // started to be highlighted, and presses: 0.4 s into its step.
     void pressAt(int k) {
-        timer.advance(k == 0 ? 400 : 1500 + (k - 1) * 1000 + 400);
+        clock.advance(k == 0 ? 400 : 1500 + (k - 1) * 1000 + 400);
         space();
     }
     void settle() {
@@ -83,18 +83,18 @@ private slots:
             const QRect column = access::globalRect({f->c().grdBoard, 0, col})
                                      .united(access::globalRect({f->c().grdBoard, 4, col}));
             QCOMPARE(scan->tree().globalRect(scan->scanner().highlighted()), column);
-            timer.advance(timer.due() - timer.now());
+            clock.advanceToNextTimer();
         }
         QCOMPARE(order, columns);
         QCOMPARE(highlightedWidget(), nullptr); // the button area, a group
         space();
         QCOMPARE(highlightedWidget(), static_cast<QWidget*>(f->c().cmdSamp));
-        timer.advance(timer.due() - timer.now());
+        clock.advanceToNextTimer();
         QCOMPARE(highlightedWidget(), static_cast<QWidget*>(f->c().cmdSampADD));
         // "設定" and "終了" are never reached
         for (int step = 0; step < 40; ++step) {
             QVERIFY(highlightedWidget() != f->c().cmdOpt && highlightedWidget() != f->c().cmdEnd);
-            timer.advance(timer.due() - timer.now());
+            clock.advanceToNextTimer();
         }
     }
 
@@ -111,7 +111,7 @@ private slots:
         // one tap opens the panel: its rows are scanned, then its buttons
         f->fakes.store.values.insert("OPT1", "0");
         f->window().state().settings.opt1 = 0;
-        timer.advance(400);
+        clock.advance(400);
         pressAt(1); // か column
         pressAt(0); // か: the panel opens
         settle();
@@ -138,7 +138,7 @@ private slots:
         settle();
         QCOMPARE(scan->scannedWindow(), static_cast<QWidget*>(&dialog));
         QCOMPARE(highlightedWidget(), static_cast<QWidget*>(dialog.cmdOK[0]));
-        timer.advance(1500);
+        clock.advance(1500);
         QCOMPARE(highlightedWidget(), static_cast<QWidget*>(dialog.cmdOK[1]));
         QTest::keyClick(dialog.cmdOK[0], Qt::Key_Space);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -156,7 +156,7 @@ private slots:
         QList<QWidget*> order;
         for (int k = 0; k < 5; ++k) {
             order.append(highlightedWidget());
-            timer.advance(timer.due() - timer.now());
+            clock.advanceToNextTimer();
         }
         const QList<QWidget*> expected{mail.lblName, mail.lblMail, mail.lblTop,
                                        static_cast<QWidget*>(mail.cmdSend), mail.cmdEnd};
@@ -172,7 +172,7 @@ private slots:
         f->fakes.pause.during = [&] {
             pausedDuringVoice.append(scan->scanner().isPaused());
             const int before = scan->scanner().highlighted();
-            timer.advance(5000);
+            clock.advance(5000);
             QCOMPARE(scan->scanner().highlighted(), before);
         };
         pressAt(0);
@@ -193,16 +193,16 @@ private slots:
             if (characters == 1)
                 QTest::keyRelease(keyboardTarget(), Qt::Key_Space);
             if (characters == 2) {
-                timer.advance(400); // past the release time of the selection
+                clock.advance(400); // past the release time of the selection
                 space();
             }
         };
-        timer.advance(400);
+        clock.advance(400);
         pressAt(10); // the button area
         QWidget* read = f->c().cmdRead;
         while (highlightedWidget() != read)
-            timer.advance(timer.due() - timer.now());
-        timer.advance(400);
+            clock.advanceToNextTimer();
+        clock.advance(400);
         QTest::keyPress(keyboardTarget(), Qt::Key_Space);
         QCOMPARE(characters, 2);
         QCOMPARE(scanned, (QStringList{"frmRead", "frmRead"}));
@@ -217,7 +217,7 @@ private slots:
         ScanSettings settings;
         settings.cue = true;
         open({}, settings);
-        timer.advance(1500);
+        clock.advance(1500);
         space();
         const QStringList expected{f->window().voice().wavPath("あ"),
                                    f->window().voice().wavPath("か"),
@@ -231,9 +231,9 @@ private slots:
         ScanSettings settings;
         settings.click = true;
         open({{"OPT1", "2"}, {"Samp", "0"}}, settings);
-        timer.advance(400);
+        clock.advance(400);
         WindowFixture::tap(f->c().grdBoard, 0, 0); // わ, but it enters the あ column
-        timer.advance(400);
+        clock.advance(400);
         QTest::mouseClick(f->c().cmdKey, Qt::LeftButton); // selects あ
         QCOMPARE(f->text(), QString("あ_"));
         QCOMPARE(f->c().cmdKey->text(), QString("ひら"));

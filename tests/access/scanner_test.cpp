@@ -1,5 +1,5 @@
 #include "access/scanner.h"
-#include "fake_scan_timer.h"
+#include "manual_access_clock.h"
 
 #include <QTest>
 
@@ -10,13 +10,13 @@ class ScannerTest : public QObject {
     Q_OBJECT
 
     struct Run {
-        FakeScanTimer timer;
+        ManualAccessClock clock;
         Scanner scanner;
         QList<QPair<qint64, int>> highlights; // time, id
         QList<int> selected;
         explicit Run(ScanSettings settings = {})
-            : scanner(timer, settings) {
-            scanner.onHighlight = [this](int id) { highlights.append({timer.now(), id}); };
+            : scanner(clock, settings) {
+            scanner.onHighlight = [this](int id) { highlights.append({clock.now(), id}); };
             scanner.onSelect = [this](int id) { selected.append(id); };
         }
         void tap(int sw = 1) {
@@ -43,13 +43,13 @@ private slots:
     void automaticOrderAndFirstStep() {
         Run run;
         run.scanner.setTree(threeByThree());
-        run.timer.advance(100000);
+        run.clock.advance(100000);
         const QList<QPair<qint64, int>> expected{{0, 100},    {1500, 200}, {2500, 300}, {3500, 100},
                                                  {4500, 200}, {5500, 300}, {6500, 100}, {7500, 200},
                                                  {8500, 300}, {9500, -1}};
         QCOMPARE(run.highlights, expected);
         QVERIFY(run.scanner.isResting());
-        QVERIFY(!run.timer.isArmed()); // nothing runs while resting
+        QVERIFY(!run.clock.hasActiveTimer()); // nothing runs while resting
         // the next press starts again on the first group, and selects nothing
         run.tap();
         QCOMPARE(run.scanner.highlighted(), 100);
@@ -72,10 +72,10 @@ private slots:
         run.scanner.setTree(threeByThree());
         // press in the middle of the step: first step 1500, then 1000 each
         auto middleOf = [](int k) { return k == 0 ? 750 : 1500 + (k - 1) * 1000 + 500; };
-        run.timer.advance(middleOf(group));
+        run.clock.advance(middleOf(group));
         run.tap();
         QCOMPARE(run.scanner.depth(), 1);
-        run.timer.advance(middleOf(member));
+        run.clock.advance(middleOf(member));
         run.tap();
         QCOMPARE(run.selected, QList<int>{(group + 1) * 100 + member + 1});
         QCOMPARE(run.scanner.depth(), 0);
@@ -89,15 +89,15 @@ private slots:
         settings.rounds = 2;
         Run run(settings);
         run.scanner.setTree(threeByThree());
-        run.timer.advance(1600); // group 200
+        run.clock.advance(1600); // group 200
         run.tap();
         run.highlights.clear();
-        run.timer.advance(1500 + 5 * 1000);
+        run.clock.advance(1500 + 5 * 1000);
         const QList<QPair<qint64, int>> expected{{3100, 202}, {4100, 203}, {5100, 201},
                                                  {6100, 202}, {7100, 203}, {8100, 200}};
         QCOMPARE(run.highlights, expected);
         QCOMPARE(run.scanner.depth(), 0);
-        run.timer.advance(1000);
+        run.clock.advance(1000);
         QCOMPARE(run.scanner.highlighted(), 300);
         QVERIFY(run.selected.isEmpty());
     }
@@ -111,37 +111,37 @@ private slots:
         settings.releaseMs = 500;
         Run run(settings);
         run.scanner.setTree(threeByThree());
-        run.timer.advance(1400);
+        run.clock.advance(1400);
         run.scanner.press(1);
-        run.timer.advance(150); // held across the step's end: the highlight waits
+        run.clock.advance(150); // held across the step's end: the highlight waits
         QCOMPARE(run.scanner.highlighted(), 100);
         run.scanner.release(1);
         QCOMPARE(run.scanner.depth(), 0);
-        run.timer.advance(99);
+        run.clock.advance(99);
         QCOMPARE(run.scanner.highlighted(), 100); // the 100 ms that were left
-        run.timer.advance(1);
+        run.clock.advance(1);
         QCOMPARE(run.scanner.highlighted(), 200);
 
         run.scanner.press(1);
-        run.timer.advance(200);
+        run.clock.advance(200);
         QCOMPARE(run.scanner.depth(), 1); // accepted while still held
         QCOMPARE(run.scanner.highlighted(), 201);
         run.scanner.release(1);
         run.scanner.press(1);
-        run.timer.advance(250);
+        run.clock.advance(250);
         run.scanner.release(1);
         QCOMPARE(run.selected, QList<int>{201});
 
         // inside the release time: ignored, and so is the rest of that press
-        run.timer.advance(100);
+        run.clock.advance(100);
         run.scanner.press(1);
-        run.timer.advance(300);
+        run.clock.advance(300);
         run.scanner.release(1);
         QCOMPARE(run.scanner.depth(), 0);
         QCOMPARE(run.scanner.highlighted(), 100);
-        run.timer.advance(200); // 600 after the selection
+        run.clock.advance(200); // 600 after the selection
         run.scanner.press(1);
-        run.timer.advance(200);
+        run.clock.advance(200);
         QCOMPARE(run.scanner.depth(), 1);
     }
 
@@ -152,7 +152,7 @@ private slots:
         settings.switches = 2;
         Run run(settings);
         run.scanner.setTree(threeByThree());
-        run.timer.advance(60000);
+        run.clock.advance(60000);
         QCOMPARE(run.scanner.highlighted(), 100);
         for (int g = 0; g < 3; ++g)
             for (int m = 0; m < 3; ++m) {
@@ -161,9 +161,9 @@ private slots:
                 run.tap(1);
                 for (int k = 0; k < m; ++k)
                     run.tap(2);
-                run.timer.advance(400); // past the release time
+                run.clock.advance(400); // past the release time
                 run.tap(1);
-                run.timer.advance(400);
+                run.clock.advance(400);
             }
         QCOMPARE(run.selected, (QList<int>{101, 102, 103, 201, 202, 203, 301, 302, 303}));
         // stepping round a group the set number of times leads back up
@@ -179,15 +179,15 @@ private slots:
     void pauseHoldsTheHighlight() {
         Run run;
         run.scanner.setTree(threeByThree());
-        run.timer.advance(1000);
+        run.clock.advance(1000);
         run.scanner.setPaused(true);
-        run.timer.advance(5000);
+        run.clock.advance(5000);
         QCOMPARE(run.scanner.highlighted(), 100);
-        QVERIFY(!run.timer.isArmed());
+        QVERIFY(!run.clock.hasActiveTimer());
         run.scanner.setPaused(false);
-        run.timer.advance(499);
+        run.clock.advance(499);
         QCOMPARE(run.scanner.highlighted(), 100);
-        run.timer.advance(1);
+        run.clock.advance(1);
         QCOMPARE(run.scanner.highlighted(), 200);
         run.scanner.setPaused(true);
         run.tap();
@@ -205,7 +205,7 @@ private slots:
         run.tap(2);
         QCOMPARE(run.selected, QList<int>{7});
         run.scanner.rest();
-        run.timer.advance(1000);
+        run.clock.advance(1000);
         run.tap(1);
         QCOMPARE(run.selected, (QList<int>{7, 7}));
     }

@@ -2,11 +2,11 @@
 
 #include <functional>
 
-// A one-shot timer on the pointer's monotonic clock. The timing rules own
+// A one-shot timer on the access clock. The timing rules own
 // their timers, so that tests can run them on a clock they move by hand.
-class PointerTimer {
+class AccessTimer {
 public:
-    virtual ~PointerTimer() = default;
+    virtual ~AccessTimer() = default;
     // Runs the callback once, ms milliseconds from now; a running timer
     // starts over.
     virtual void start(int ms) = 0;

@@ -1,19 +1,19 @@
-#include "access/qt_pointer_timer.h"
+#include "access/qt_access_timer.h"
 
-QtPointerTimer::QtPointerTimer() {
+QtAccessTimer::QtAccessTimer() {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { fire(); });
 }
 
-void QtPointerTimer::start(int ms) {
+void QtAccessTimer::start(int ms) {
     m_timer.start(qMax(0, ms));
 }
 
-void QtPointerTimer::stop() {
+void QtAccessTimer::stop() {
     m_timer.stop();
 }
 
-bool QtPointerTimer::isActive() const {
+bool QtAccessTimer::isActive() const {
     return m_timer.isActive();
 }

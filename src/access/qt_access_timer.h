@@ -1,14 +1,14 @@
 #pragma once
 
-#include "access/pointer_timer.h"
+#include "access/access_timer.h"
 
 #include <QTimer>
 
 // A precise single-shot QTimer: a dwell of 300 ms ends within a millisecond
 // of its time, not within the 5 % a coarse timer allows.
-class QtPointerTimer final : public PointerTimer {
+class QtAccessTimer final : public AccessTimer {
 public:
-    QtPointerTimer();
+    QtAccessTimer();
     void start(int ms) override;
     void stop() override;
     bool isActive() const override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 
 #include <algorithm>
 #include <vector>
@@ -8,11 +8,11 @@
 // A pointer clock that stands still until a test moves it on. advance() fires
 // every timer that falls due on the way, in the order of their times, with
 // the clock showing each timer's own time as it fires.
-class ManualPointerClock final : public PointerClock {
+class ManualAccessClock final : public AccessClock {
 public:
     qint64 now() const override { return m_now; }
 
-    std::unique_ptr<PointerTimer> makeTimer() override {
+    std::unique_ptr<AccessTimer> makeTimer() override {
         auto timer = std::make_unique<Timer>(*this);
         m_timers.push_back(timer.get());
         return timer;
@@ -21,11 +21,8 @@ public:
     void advance(qint64 ms) {
         const qint64 end = m_now + ms;
         for (;;) {
-            Timer* next = nullptr;
-            for (Timer* timer : m_timers)
-                if (timer->m_active && timer->m_due <= end && (!next || timer->m_due < next->m_due))
-                    next = timer;
-            if (!next)
+            Timer* next = nextTimer();
+            if (!next || next->m_due > end)
                 break;
             m_now = std::max(m_now, next->m_due);
             next->m_active = false;
@@ -34,10 +31,14 @@ public:
         m_now = end;
     }
 
+    bool hasActiveTimer() const { return nextTimer() != nullptr; }
+    // Moves on to the time of the next timer and fires it.
+    void advanceToNextTimer() { advance(nextTimer()->m_due - m_now); }
+
 private:
-    class Timer final : public PointerTimer {
+    class Timer final : public AccessTimer {
     public:
-        explicit Timer(ManualPointerClock& clock)
+        explicit Timer(ManualAccessClock& clock)
             : m_clock(clock) {}
         ~Timer() override {
             auto& timers = m_clock.m_timers;
@@ -51,10 +52,18 @@ private:
         bool isActive() const override { return m_active; }
         void fireNow() { fire(); }
 
-        ManualPointerClock& m_clock;
+        ManualAccessClock& m_clock;
         qint64 m_due = 0;
         bool m_active = false;
     };
+
+    Timer* nextTimer() const {
+        Timer* next = nullptr;
+        for (Timer* timer : m_timers)
+            if (timer->m_active && (!next || timer->m_due < next->m_due))
+                next = timer;
+        return next;
+    }
 
     qint64 m_now = 0;
     std::vector<Timer*> m_timers;

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "access/pointer_clock.h"
+#include "access/access_clock.h"
 
 #include <QElapsedTimer>
 
 // The monotonic clock of QElapsedTimer (a pause across midnight or a change
 // of the system time moves nothing) with QTimer timers.
-class QtPointerClock final : public PointerClock {
+class QtAccessClock final : public AccessClock {
 public:
-    QtPointerClock();
+    QtAccessClock();
     qint64 now() const override;
-    std::unique_ptr<PointerTimer> makeTimer() override;
+    std::unique_ptr<AccessTimer> makeTimer() override;
 
 private:
     QElapsedTimer m_elapsed;
