@@ -56,18 +56,25 @@ QStringList installedFamilies(FontFace face) {
 
 } // namespace
 
-QFont makeFont(const FontStyle& style, double scale) {
+const QStringList& fontFamilies(FontFace face) {
     static const QStringList gothic = installedFamilies(FontFace::Gothic);
     static const QStringList pGothic = installedFamilies(FontFace::PGothic);
+    return face == FontFace::Gothic ? gothic : pGothic;
+}
+
+QFont makeFont(const FontStyle& style, double scale) {
     QFont font;
-    font.setFamilies(style.face == FontFace::Gothic ? gothic : pGothic);
+    font.setFamilies(fontFamilies(style.face));
     font.setPixelSize(pointsToPixels(style.points, scale));
     font.setBold(style.bold);
     return font;
 }
 
 FontConfigWarmUp::FontConfigWarmUp()
-    : m_thread([] { FcInit(); }) {}
+    : m_thread([] {
+        FcInit();
+        fontFamilies(FontFace::Gothic);
+    }) {}
 
 FontConfigWarmUp::~FontConfigWarmUp() {
     m_thread.join();
