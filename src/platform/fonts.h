@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 #include <thread>
 
 // The two Japanese Gothic faces of the design, with fallbacks that Debian
@@ -21,13 +22,17 @@ struct FontStyle {
 // depend on the DPI the platform reports.
 QFont makeFont(const FontStyle& style, double scale = 1.0);
 int pointsToPixels(double points, double scale = 1.0);
+// The families a font of the face names: the installed ones of the design's,
+// looked up in the font configuration once.
+const QStringList& fontFamilies(FontFace face);
 
-// Reads the font configuration on a thread of its own while the program
-// connects to the display, work that would otherwise hold up the first
-// control that measures text. Nothing waits for it: the configuration is
-// shared once read, and should the window need the fonts sooner (a busy
-// machine may leave the thread waiting for a processor), the font system
-// reads it there as it would have without this.
+// Reads the font configuration, and which of the design's families it has,
+// on a thread of its own while the program connects to the display, work that
+// would otherwise hold up the first control that measures text. Nothing waits
+// for the configuration: it is shared once read, and should the window need
+// the fonts sooner (a busy machine may leave the thread waiting for a
+// processor), the font system reads it there as it would have without this;
+// a font made while the thread looks up the families waits for that lookup.
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();
