@@ -16,7 +16,6 @@
 #include "window_fixture.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +24,6 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace {
 class EmptyPage final : public OptionsPage {
@@ -123,18 +121,10 @@ private slots:
         f.open();
         QVERIFY(!f.window().scan() && !f.window().pointerFilter());
         for (const bool on : {true, false}) {
-            QTimer::singleShot(0, [] {
-                QWidget* options = QApplication::activeModalWidget();
-                QTimer::singleShot(0, [options] {
-                    QWidget* extended = QApplication::activeModalWidget();
-                    extended->findChild<QCheckBox*>("chkScan")->click();
-                    extended->findChild<QCheckBox*>("chkDwell")->click();
-                    extended->findChild<QPushButton*>("cmdOK(1)")->click();
-                    options->findChild<QPushButton*>("cmdOK(0)")->click();
-                });
-                options->findChild<QPushButton*>("cmdMore")->click();
+            f.extendedOptions([](QWidget* extended) {
+                for (const char* button : {"chkScan", "chkDwell", "cmdOK(1)"})
+                    WindowFixture::clickIn(extended, button);
             });
-            f.c().cmdOpt->click();
             const QString stored = on ? "1" : "0";
             QCOMPARE(f.fakes.store.values.value("Scan/Enabled"), stored);
             QCOMPARE(f.fakes.store.values.value("Pointer/Dwell"), stored);

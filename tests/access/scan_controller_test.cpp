@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegion>
-#include <QTimer>
 #include <cmath>
 
 // Scanning on the real windows, driven by a clock moved by hand and by switch
@@ -238,11 +237,9 @@ private slots:
         QCOMPARE(f->text(), QString("あ_"));
         QCOMPARE(f->c().cmdKey->text(), QString("ひら"));
         bool opened = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            opened = dialog && dialog->objectName() == "frmOPT";
-            if (dialog)
-                dialog->close();
+        WindowFixture::whenModal([&opened](QWidget* dialog) {
+            opened = dialog->objectName() == "frmOPT";
+            dialog->close();
         });
         QTest::mouseClick(f->c().cmdOpt, Qt::LeftButton);
         QVERIFY(opened);

@@ -6,12 +6,16 @@
 #include "platform/record_file.h"
 #include "text/text_panel.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 // A main window on fake services, with its own folder for the data files and
@@ -81,6 +85,37 @@ public:
         for (int row = 0; row < grid->rows(); ++row)
             texts.append(grid->text(row, col));
         return texts;
+    }
+
+    // Acts on the modal dialog that the next step opens.
+    static void whenModal(std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [act] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            act(dialog);
+        });
+    }
+    static void clickIn(QWidget* dialog, const QString& button) {
+        auto* found = dialog->findChild<QAbstractButton*>(button);
+        QVERIFY2(found, qPrintable(button));
+        found->click();
+    }
+    // "設定", changed by `act` and left with its button 0 "キャンセル" or 1 "確定".
+    void options(int button, std::function<void(QWidget*)> act = {}) {
+        whenModal([button, act](QWidget* dialog) {
+            if (act)
+                act(dialog);
+            clickIn(dialog, QStringLiteral("cmdOK(%1)").arg(button));
+        });
+        c().cmdOpt->click();
+    }
+    // "設定" and its "詳細設定": `act` works the extended options and closes
+    // them with one of their buttons; "設定" is then left with "キャンセル".
+    void extendedOptions(std::function<void(QWidget*)> act) {
+        options(0, [act](QWidget* dialog) {
+            whenModal(act);
+            clickIn(dialog, "cmdMore");
+        });
     }
 
 private:

@@ -4,13 +4,11 @@
 #include "wav_file.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 // "読む": character by character from the recordings, or in sentence mode
 // the text whole, piece by piece from the synthesizer, never waiting on it;
@@ -228,17 +226,10 @@ private slots:
         checkFinished();
 
         QString shown;
-        QTimer::singleShot(0, [&shown] {
-            QWidget* options = QApplication::activeModalWidget();
-            QTimer::singleShot(0, [&shown] {
-                QWidget* extended = QApplication::activeModalWidget();
-                shown = extended->findChild<QLabel*>("lblVoiceState")->text();
-                extended->findChild<QPushButton*>("cmdOK(0)")->click();
-            });
-            options->findChild<QPushButton*>("cmdMore")->click();
-            options->findChild<QPushButton*>("cmdOK(0)")->click();
+        f->extendedOptions([&shown](QWidget* extended) {
+            shown = extended->findChild<QLabel*>("lblVoiceState")->text();
+            WindowFixture::clickIn(extended, "cmdOK(0)");
         });
-        f->c().cmdOpt->click();
         QCOMPARE(shown.count(reason), 1);
         QVERIFY(shown.contains("1文字ずつ"));
     }
