@@ -41,14 +41,7 @@ class PointerFilterTest : public QObject {
         s.dwell = true;
         return s;
     }
-    QPoint cell(const QString& text) {
-        Grid* board = f->c().grdBoard;
-        for (int row = 0; row < board->rows(); ++row)
-            for (int col = 0; col < board->cols(); ++col)
-                if (board->text(row, col) == text)
-                    return board->cellRect(row, col).center();
-        qFatal("no board cell %s", qPrintable(text));
-    }
+    QPoint cell(const QString& text) { return WindowFixture::centreOf(f->c().grdBoard, text); }
     QWidget* board() { return f->c().grdBoard->viewport(); }
     void advance(int ms) { clock->advance(ms); }
     // The pointer rests off every target.

@@ -55,17 +55,18 @@ public:
     static void tap(Grid* grid, int row, int col = 0) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, col).center());
     }
-    // Taps the board cell that shows the text.
-    void tapBoard(const QString& text) {
-        Grid* board = c().grdBoard;
-        for (int row = 0; row < board->rows(); ++row)
-            for (int col = 0; col < board->cols(); ++col)
-                if (board->text(row, col) == text) {
-                    tap(board, row, col);
-                    return;
-                }
-        QFAIL(qPrintable("no board cell " + text));
+    // The centre of the grid's cell that shows the text, and a tap there.
+    static QPoint centreOf(const Grid* grid, const QString& text) {
+        for (int row = 0; row < grid->rows(); ++row)
+            for (int col = 0; col < grid->cols(); ++col)
+                if (grid->text(row, col) == text)
+                    return grid->cellRect(row, col).center();
+        qFatal("no cell %s", qPrintable(text));
     }
+    static void tap(Grid* grid, const QString& text) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(grid, text));
+    }
+    void tapBoard(const QString& text) { tap(c().grdBoard, text); }
     // From the board through the phrase list's command row ("日記" 0,
     // "メール" 1) into the entry on `row` of its list.
     void openEntry(int commandRow, int row = 0) {
