@@ -1,8 +1,8 @@
 #include "access/scan_controller.h"
 #include "app/confirm_dialog.h"
+#include "back_colours.h"
 #include "mail/mail_window.h"
 #include "manual_access_clock.h"
-#include "platform/colors.h"
 #include "platform/twip_layout.h"
 #include "text/read_aloud.h"
 #include "text/voice_output.h"
@@ -263,15 +263,7 @@ private slots:
         };
         const QColor outer(ScanHighlight::kOuter), inner(ScanHighlight::kInner);
         QVERIFY(contrast(outer, inner) >= 3);
-        const quint32 backgrounds[] = {colors::kWindow,  colors::kWhite,
-                                       colors::kSilver,  colors::kHighlight,
-                                       colors::kDesktop, colors::kTitleText,
-                                       0xC0C0FF,         0xFFC0C0,
-                                       0xC0FFC0,         0xC0E0FF,
-                                       0xC98391,         0x8080FF,
-                                       0xC000,           0x8000,
-                                       0xC00000,         0x808080};
-        for (const quint32 back : backgrounds)
+        for (const quint32 back : kBackColours)
             QVERIFY2(std::max(contrast(outer, bgrColor(back)), contrast(inner, bgrColor(back))) >=
                          3,
                      qPrintable(QString::number(back, 16)));

@@ -2,6 +2,7 @@
 
 #include "app/talk_window.h"
 #include "fakes.h"
+#include "file_fixtures.h"
 #include "platform/grid.h"
 #include "platform/record_file.h"
 #include "text/text_panel.h"
@@ -81,12 +82,7 @@ public:
         openEntry(1, row);
         c().cmdBack->click();
     }
-    static QStringList column(const Grid* grid, int col) {
-        QStringList texts;
-        for (int row = 0; row < grid->rows(); ++row)
-            texts.append(grid->text(row, col));
-        return texts;
-    }
+    static QStringList column(const Grid* grid, int col) { return columnTexts(grid->cells(), col); }
 
     // Acts on the modal dialog that the next step opens.
     static void whenModal(std::function<void(QWidget*)> act) {

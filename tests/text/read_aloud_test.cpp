@@ -66,14 +66,6 @@ private slots:
     void init() { f = std::make_unique<WindowFixture>(); }
     void cleanup() { f.reset(); }
 
-    void emptyTextLeavesTheMarker() {
-        f->open();
-        read("");
-        QVERIFY(played().isEmpty());
-        QCOMPARE(f->text(), QString("_"));
-        checkFinished();
-    }
-
     // Without the [Voice] group "読む" reads character by character as ever.
     void everyCharacterIsSpokenWithTheBlockFollowing() {
         f->open();
@@ -96,8 +88,16 @@ private slots:
         checkFinished();
     }
 
-    void stopLabelEndsAfterTheSoundingCharacter() {
+    // Reading ends early: at once for an empty text, after the sounding
+    // character when the stop label is tapped, and where the text ends when
+    // it is shortened while read.
+    void readingEndsEarly() {
         f->open();
+        read("");
+        QVERIFY(played().isEmpty());
+        QCOMPARE(f->text(), QString("_"));
+        checkFinished();
+
         during(3, [this] {
             QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
         });
@@ -105,6 +105,12 @@ private slots:
         QCOMPARE(played(), QStringList({wav("あ"), wav("い"), wav("う")}));
         QCOMPARE(f->text(), QString("あいうえおかきくけ_"));
         checkFinished();
+
+        during(5, [this] { f->panel().setText("か"); });
+        read("あいうえ_");
+        QCOMPARE(played().size(), 5);
+        QCOMPARE(f->text(), QString("か_"));
+        QCOMPARE(f->panel().selStart(), 1);
     }
 
     void widePanelStaysWhileAnEntryIsOpen() {
@@ -114,16 +120,6 @@ private slots:
         read("あ_");
         QCOMPARE(textHeight(), 11115 - 3630);
         QCOMPARE(f->c().cmdWide->text(), QString("狭める"));
-    }
-
-    // Deleting text while it is read ends reading where the text ends.
-    void shortenedTextEndsReading() {
-        f->open();
-        during(2, [this] { f->panel().setText("か"); });
-        read("あいうえ_");
-        QCOMPARE(played().size(), 2);
-        QCOMPARE(f->text(), QString("か_"));
-        QCOMPARE(f->panel().selStart(), 1);
     }
 
     void pieces_data() {
