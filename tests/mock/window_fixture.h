@@ -4,7 +4,6 @@
 #include "fakes.h"
 #include "file_fixtures.h"
 #include "platform/grid.h"
-#include "platform/record_file.h"
 #include "text/text_panel.h"
 
 #include <QAbstractButton>
@@ -34,10 +33,9 @@ public:
 
     // Records of a data file in the program's folder, written before open().
     void writeFile(const QString& name, const QStringList& records) {
-        RecordFile file(dir.filePath(name));
-        QVERIFY(file.write(file.encode(records)));
+        QVERIFY(writeRecordsTo(dir.filePath(name), records));
     }
-    QStringList readFile(const QString& name) { return RecordFile(dir.filePath(name)).read(); }
+    QStringList readFile(const QString& name) { return readRecordsFrom(dir.filePath(name)); }
 
     // Opens the main window, on the fake services or on others.
     TalkWindow& open() { return open(fakes.services); }
