@@ -1,7 +1,7 @@
 #include "access/pointer_mark.h"
 #include "access/pointer_mark_view.h"
+#include "back_colours.h"
 #include "manual_access_clock.h"
-#include "platform/colors.h"
 
 #include <QImage>
 #include <QPainter>
@@ -9,14 +9,6 @@
 #include <QTest>
 
 namespace {
-// Every back colour of the layout tables, of the press colours and of the
-// text panel's modes.
-const quint32 kBackColours[] = {
-    colors::kWhite,   colors::kBlack,     colors::kSilver, colors::kHighlight, colors::kWindow,
-    colors::kDesktop, colors::kTitleText, 0xFFC0C0,        0xC0FFC0,           0xC0C0FF,
-    0x80FF80,         0xC98391,           0xC0E0FF,        0xC00000,           0xC000,
-    0x8000,           0x8080FF,           0x808080};
-
 double luma(QRgb c) {
     return (0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c)) / 255.0;
 }

@@ -131,12 +131,11 @@ private slots:
     }
 
     // Cells found by name and place, entered through the board and the
-    // selection panel as a screen reader or a switch tool enters them (the
-    // whole way through the accessibility bus: atspi_test.py).
+    // selection panel as a screen reader or a switch tool enters them; the
+    // grids' and buttons' names and roles are found the whole way through
+    // the accessibility bus by atspi_test.py.
     void boardAndPanelCellsEnterAsTapsDo() {
         QAccessibleInterface* board = of(f->c().grdBoard);
-        QCOMPARE(board->role(), QAccessible::Table);
-        QCOMPARE(board->text(QAccessible::Name), QString("文字盤"));
         QCOMPARE(board->childCount(), 50);
         QAccessibleInterface* a = named(f->c().grdBoard, "あ");
         QVERIFY(a);
@@ -162,7 +161,6 @@ private slots:
     void buttonsAndListRows() {
         QCOMPARE(of(f->c().cmdRes[0])->text(QAccessible::Name), QString("右へ"));
         QAccessibleInterface* samp = of(f->c().cmdSamp);
-        QCOMPARE(samp->role(), QAccessible::Button);
         QCOMPARE(samp->text(QAccessible::Name), QString("例文表示"));
         press(samp);
         QTRY_VERIFY(f->c().grdEx->isVisible());

@@ -2,10 +2,6 @@
 #include "platform/safe_file.h"
 #include "window_fixture.h"
 
-#include <QApplication>
-#include <QPushButton>
-#include <QTimer>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,10 +81,7 @@ private slots:
         f.c().cmdSamp->click();
         QCOMPARE(f.c().cmdSamp->text(), u"例文表示"_qs);
 
-        QTimer::singleShot(0, [] {
-            QApplication::activeModalWidget()->findChild<QPushButton*>("cmdOK(1)")->click();
-        });
-        f.c().cmdOpt->click();
+        f.options(1);
 
         QStringList notices;
         for (const ScriptedAsker::Question& question : k.asker.asked)

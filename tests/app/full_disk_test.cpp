@@ -2,10 +2,7 @@
 #include "platform/qsettings_store.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QProcess>
-#include <QPushButton>
-#include <QTimer>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -216,13 +213,7 @@ private slots:
             remount("ro");
         else
             fill(disk == "full" ? 0 : 4096);
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            dialog->findChild<QAbstractButton*>("chkMoji")->click();
-            dialog->findChild<QPushButton*>("cmdOK(1)")->click();
-        });
-        f.c().cmdOpt->click();
+        f.options(1, [](QWidget* dialog) { WindowFixture::clickIn(dialog, "chkMoji"); });
         QCOMPARE(k.asker.asked.size(), 1);
         QCOMPARE(k.asker.asked.first().message, u"設定を保存できませんでした。"_qs);
         QCOMPARE(f.window().state().settings.moji, 1);
@@ -232,10 +223,7 @@ private slots:
             makeRoom();
         QCOMPARE(readBytes(conf), before);
 
-        QTimer::singleShot(0, [] {
-            QApplication::activeModalWidget()->findChild<QPushButton*>("cmdOK(1)")->click();
-        });
-        f.c().cmdOpt->click();
+        f.options(1);
         QCOMPARE(k.asker.asked.size(), 1);
         QCOMPARE(QSettingsStore(conf).value("Moji"), std::optional<QString>("1"));
         QCOMPARE(QSettingsStore(conf).value("Other/Notes")->size(), 6000);

@@ -5,14 +5,12 @@
 #include "platform/grid.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 
 // Backups of the data folder into dated folders and their restore: complete
 // or not at all, never overwriting without a copy, and with recording names
@@ -39,14 +37,6 @@ private:
             m_starts.append(start);
             return folder;
         };
-    }
-    // Runs step on the modal dialog that the next action opens.
-    static void onNextDialog(std::function<void(QWidget*)> step) {
-        QTimer::singleShot(0, [step] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            step(dialog);
-        });
     }
 
 private slots:
@@ -233,19 +223,14 @@ private slots:
         f.open();
         f.c().cmdSamp->click();
         QVERIFY(f.c().grdEx->isVisible());
-        onNextDialog([backup](QWidget* options) {
-            onNextDialog([backup](QWidget* extended) {
-                onNextDialog([backup](QWidget* chooser) {
-                    static_cast<FolderChooser*>(chooser)->open(backup);
-                    static_cast<FolderChooser*>(chooser)->cmdOK[1]->click();
-                });
-                extended->findChild<QPushButton*>("cmdRestore")->click();
-                extended->findChild<QPushButton*>("cmdOK(0)")->click();
+        f.extendedOptions([backup](QWidget* extended) {
+            WindowFixture::whenModal([backup](QWidget* chooser) {
+                static_cast<FolderChooser*>(chooser)->open(backup);
+                static_cast<FolderChooser*>(chooser)->cmdOK[1]->click();
             });
-            options->findChild<QPushButton*>("cmdMore")->click();
-            options->findChild<QPushButton*>("cmdOK(0)")->click();
+            WindowFixture::clickIn(extended, "cmdRestore");
+            WindowFixture::clickIn(extended, "cmdOK(0)");
         });
-        f.c().cmdOpt->click();
         QCOMPARE(f.fakes.asker.asked.first().style, int(Asker::YesNo));
         QCOMPARE(f.window().state().phraseTexts.last(), QString("もどした"));
         QVERIFY(!f.c().grdEx->isVisible());

@@ -25,9 +25,6 @@ private slots:
         QCOMPARE(row(k, 14, 3), QString("ペ|ベ|デ|ゼ|ゲ|。|レ|ー|メ|ヘ|ネ|テ|セ|ケ|エ"));
         QCOMPARE(row(h, 11, 0), QString("||わ|ら|や|ま|は|な|た|さ|か|あ"));
         QCOMPARE(row(BoardSet::Letters, 14, 4), QString(":|%|+|-|?|@|。|!|(^_^)|(T_T)|||||"));
-        QCOMPARE(board::columnWidthTwips(9), 1530);
-        QCOMPARE(board::columnWidthTwips(11), 1530);
-        QCOMPARE(board::columnWidthTwips(14), 1013);
     }
 
     void panelTexts() {

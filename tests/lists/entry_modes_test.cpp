@@ -1,11 +1,9 @@
 #include "mail/mail_window.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 // The diary, the address book and the mails, from the phrase list's command
 // rows to the mail window and back.
@@ -13,8 +11,6 @@ class EntryModesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<WindowFixture> f;
 
-    void openEntry(int commandRow, int row = 0) { f->openEntry(commandRow, row); }
-    void openMails(int row) { f->openMails(row); }
     QString mode() { return f->c().cmdSamp->text(); }
     QList<ScriptedAsker::Question>& asked() { return f->fakes.asker.asked; }
 
@@ -64,14 +60,14 @@ private slots:
         f->writeFile("addres.txt", {"たなか、tanaka@example.jp"});
         f->writeFile("mail.txt", {"あしたは あめです"});
         f->open();
-        openMails(1);
+        f->openMails(1);
         // the mail list stands over the text panel, which stays tall
         Grid* grdMail = f->c().grdMail;
         QCOMPARE(f->window().childAt(grdMail->geometry().center()), grdMail->viewport());
         WindowFixture::tap(grdMail, 1);
         f->c().cmdDec->click();
-        QTimer::singleShot(0, [control] {
-            auto* w = qobject_cast<MailWindow*>(QApplication::activeModalWidget());
+        WindowFixture::whenModal([control](QWidget* dialog) {
+            auto* w = qobject_cast<MailWindow*>(dialog);
             QVERIFY(w);
             QCOMPARE(w->lblName->text(), QString("たなか"));
             QCOMPARE(w->lblTop->text(), QString("あしたは あめです"));
@@ -90,7 +86,7 @@ private slots:
 
     void addressWithoutSeparatorIsRefused() {
         f->open();
-        openEntry(1);
+        f->openEntry(1);
         f->panel().setText("やまだ");
         f->c().cmdBack->click();
         QCOMPARE(asked().last().message, QString("名前、アドレスは、カンマで区切ってください。"));
@@ -107,13 +103,13 @@ private slots:
         f->writeFile("addres.txt", {"やまだ,yamada@example.jp"});
         f->open();
         for (const bool yes : {false, true}) {
-            openEntry(1);
+            f->openEntry(1);
             f->panel().setText("たなか,tanaka@example.jp_");
             f->fakes.asker.answers = {yes};
             f->c().cmdSamp->click();
             QCOMPARE(asked().last().message, QString("メルアド登録して終了します"));
             QCOMPARE(f->text(), QString("_"));
-            openMails(1);
+            f->openMails(1);
             f->c().cmdDec->click();
             f->panel().setText("げんきです_");
             f->fakes.asker.answers = {yes};

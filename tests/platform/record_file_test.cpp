@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 class TestRecordFile : public QObject {
@@ -111,49 +110,6 @@ private slots:
         QCOMPARE(readBytes(path("kept.txt")),
                  "\"26.12.04  \x82\xA0\x85 x \"\r\n\"\xED\x40\"\r\n\"\x81 a\"\r\n\"? b\"\r\n"
                  "\"plain2\"\r\n");
-    }
-
-    // Only a regular file is read, at once; what stands in its place is never
-    // written over.
-    void neverRewritesWhatItCouldNotRead_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("unreadable");
-        QTest::newRow("pipe") << "fifo" << false;
-        QTest::newRow("folder") << "dir" << false;
-        QTest::newRow("link loop") << "loop" << false;
-        QTest::newRow("larger than 64 MiB") << "large" << true;
-    }
-    void neverRewritesWhatItCouldNotRead() {
-        QFETCH(QString, kind);
-        QFETCH(bool, unreadable);
-        QTemporaryDir dir;
-        const QString name = dir.filePath("Talk.txt");
-        const QByteArray native = QFile::encodeName(name);
-        if (kind == "fifo")
-            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
-        else if (kind == "dir")
-            QVERIFY(QDir(dir.path()).mkdir("Talk.txt"));
-        else if (kind == "loop")
-            QCOMPARE(::symlink("Talk.txt", native.constData()), 0);
-        else {
-            QFile large(name); // sparse: no room taken
-            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(safe_file::kMaxBytes + 1));
-        }
-        struct stat before {};
-        QCOMPARE(::lstat(native.constData(), &before), 0);
-        RecordFile file(name);
-        QCOMPARE(file.read(), QStringList());
-        QCOMPARE(file.unreadable(), unreadable);
-        QVERIFY(!file.write(file.encode({"x"})));
-        // Not even a file object that has read nothing writes over a pipe, a
-        // folder or a loop.
-        if (!unreadable)
-            QVERIFY(!write(name, {"x"}));
-        struct stat after {};
-        QCOMPARE(::lstat(native.constData(), &after), 0);
-        QCOMPARE(after.st_ino, before.st_ino);
-        QCOMPARE(after.st_size, before.st_size);
-        QCOMPARE(names(dir.path()), QStringList{"Talk.txt"});
     }
 
     // Every save keeps the previous versions, newest first, five of them; a

@@ -4,13 +4,11 @@
 #include "wav_file.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 // "読む": character by character from the recordings, or in sentence mode
 // the text whole, piece by piece from the synthesizer, never waiting on it;
@@ -68,14 +66,6 @@ private slots:
     void init() { f = std::make_unique<WindowFixture>(); }
     void cleanup() { f.reset(); }
 
-    void emptyTextLeavesTheMarker() {
-        f->open();
-        read("");
-        QVERIFY(played().isEmpty());
-        QCOMPARE(f->text(), QString("_"));
-        checkFinished();
-    }
-
     // Without the [Voice] group "読む" reads character by character as ever.
     void everyCharacterIsSpokenWithTheBlockFollowing() {
         f->open();
@@ -98,8 +88,16 @@ private slots:
         checkFinished();
     }
 
-    void stopLabelEndsAfterTheSoundingCharacter() {
+    // Reading ends early: at once for an empty text, after the sounding
+    // character when the stop label is tapped, and where the text ends when
+    // it is shortened while read.
+    void readingEndsEarly() {
         f->open();
+        read("");
+        QVERIFY(played().isEmpty());
+        QCOMPARE(f->text(), QString("_"));
+        checkFinished();
+
         during(3, [this] {
             QTest::mouseClick(stopPanel()->findChild<QLabel*>("lblLabel"), Qt::LeftButton);
         });
@@ -107,6 +105,12 @@ private slots:
         QCOMPARE(played(), QStringList({wav("あ"), wav("い"), wav("う")}));
         QCOMPARE(f->text(), QString("あいうえおかきくけ_"));
         checkFinished();
+
+        during(5, [this] { f->panel().setText("か"); });
+        read("あいうえ_");
+        QCOMPARE(played().size(), 5);
+        QCOMPARE(f->text(), QString("か_"));
+        QCOMPARE(f->panel().selStart(), 1);
     }
 
     void widePanelStaysWhileAnEntryIsOpen() {
@@ -116,16 +120,6 @@ private slots:
         read("あ_");
         QCOMPARE(textHeight(), 11115 - 3630);
         QCOMPARE(f->c().cmdWide->text(), QString("狭める"));
-    }
-
-    // Deleting text while it is read ends reading where the text ends.
-    void shortenedTextEndsReading() {
-        f->open();
-        during(2, [this] { f->panel().setText("か"); });
-        read("あいうえ_");
-        QCOMPARE(played().size(), 2);
-        QCOMPARE(f->text(), QString("か_"));
-        QCOMPARE(f->panel().selStart(), 1);
     }
 
     void pieces_data() {
@@ -228,17 +222,10 @@ private slots:
         checkFinished();
 
         QString shown;
-        QTimer::singleShot(0, [&shown] {
-            QWidget* options = QApplication::activeModalWidget();
-            QTimer::singleShot(0, [&shown] {
-                QWidget* extended = QApplication::activeModalWidget();
-                shown = extended->findChild<QLabel*>("lblVoiceState")->text();
-                extended->findChild<QPushButton*>("cmdOK(0)")->click();
-            });
-            options->findChild<QPushButton*>("cmdMore")->click();
-            options->findChild<QPushButton*>("cmdOK(0)")->click();
+        f->extendedOptions([&shown](QWidget* extended) {
+            shown = extended->findChild<QLabel*>("lblVoiceState")->text();
+            WindowFixture::clickIn(extended, "cmdOK(0)");
         });
-        f->c().cmdOpt->click();
         QCOMPARE(shown.count(reason), 1);
         QVERIFY(shown.contains("1文字ずつ"));
     }
