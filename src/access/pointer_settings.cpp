@@ -11,18 +11,9 @@ const QString kHoldMs = QStringLiteral("Pointer/HoldMs");
 const QString kOnRelease = QStringLiteral("Pointer/OnRelease");
 const QString kIgnoreRepeatMs = QStringLiteral("Pointer/IgnoreRepeatMs");
 
-int readNumber(const SettingsStore& store, const QString& key, int fallback) {
-    const std::optional<QString> stored = store.value(key);
-    if (!stored)
-        return fallback;
-    bool ok = false;
-    const int value = stored->trimmed().toInt(&ok);
-    return ok ? value : fallback;
-}
-
 int readInRange(const SettingsStore& store, const QString& key, int fallback,
                 const PointerRange& range) {
-    return range.bounded(readNumber(store, key, fallback));
+    return range.bounded(store.intValue(key).value_or(fallback));
 }
 } // namespace
 
@@ -42,12 +33,12 @@ int PointerRange::stepped(int value, int direction) const {
 
 PointerSettings readPointerSettings(const SettingsStore& store) {
     PointerSettings s;
-    s.dwell = readNumber(store, kDwell, 0) != 0;
+    s.dwell = store.intValue(kDwell).value_or(0) != 0;
     s.dwellMs = readInRange(store, kDwellMs, s.dwellMs, PointerSettings::kDwellMs);
     s.tolerance = readInRange(store, kTolerance, s.tolerance, PointerSettings::kTolerance);
     s.deadMs = readInRange(store, kDeadMs, s.deadMs, PointerSettings::kDeadMs);
     s.holdMs = readInRange(store, kHoldMs, s.holdMs, PointerSettings::kHoldMs);
-    s.onRelease = readNumber(store, kOnRelease, 0) != 0;
+    s.onRelease = store.intValue(kOnRelease).value_or(0) != 0;
     s.ignoreRepeatMs =
         readInRange(store, kIgnoreRepeatMs, s.ignoreRepeatMs, PointerSettings::kIgnoreRepeatMs);
     return s;

@@ -8,9 +8,8 @@
 namespace {
 
 int intValue(const SettingsStore& store, const char* key, int fallback, int low, int high) {
-    bool ok = false;
-    const int value = store.value(QString::fromLatin1(key)).value_or(QString()).toInt(&ok);
-    return ok ? std::clamp(value, low, high) : fallback;
+    const std::optional<int> value = store.intValue(QString::fromLatin1(key));
+    return value ? std::clamp(*value, low, high) : fallback;
 }
 
 bool flag(const SettingsStore& store, const char* key, bool fallback) {

@@ -14,4 +14,14 @@ public:
     // Writes what was set to the stored file; false when it could not be
     // written, so that the values would be lost at the next start.
     virtual bool sync() = 0;
+
+    // The stored value as a whole number (spaces around it allowed); nothing
+    // when the key is absent or holds no number. What a value out of range
+    // means is for each reader to say.
+    std::optional<int> intValue(const QString& key) const {
+        const std::optional<QString> stored = value(key);
+        bool ok = false;
+        const int number = stored ? stored->trimmed().toInt(&ok) : 0;
+        return ok ? std::optional<int>(number) : std::nullopt;
+    }
 };

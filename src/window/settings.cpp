@@ -3,13 +3,11 @@
 #include "platform/settings_store.h"
 
 namespace {
+// A value the program never writes (not a number, out of range) reads as
+// the key's default.
 int readInt(const SettingsStore& store, const QString& key, int fallback, int low, int high) {
-    const std::optional<QString> stored = store.value(key);
-    if (!stored)
-        return fallback;
-    bool ok = false;
-    const int value = stored->trimmed().toInt(&ok);
-    return ok && value >= low && value <= high ? value : fallback;
+    const int value = store.intValue(key).value_or(fallback);
+    return value >= low && value <= high ? value : fallback;
 }
 
 // The board has ten columns or fifteen: any other width would push the kana
