@@ -9,10 +9,6 @@ int pointsToPixels(double points, double scale) {
     return qMax(1, qRound(points * 96.0 / 72.0 * scale));
 }
 
-namespace {
-
-// The families of a face in order of preference: the design's face, then the
-// ones Debian provides.
 QStringList designFamilies(FontFace face) {
     if (face == FontFace::Gothic)
         return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
@@ -20,6 +16,8 @@ QStringList designFamilies(FontFace face) {
     return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
             QStringLiteral("Noto Sans CJK JP")};
 }
+
+namespace {
 
 // Whether the font configuration has a font of this family under any of its
 // names (a Japanese font has a Japanese and an English one).

@@ -22,6 +22,9 @@ struct FontStyle {
 // depend on the DPI the platform reports.
 QFont makeFont(const FontStyle& style, double scale = 1.0);
 int pointsToPixels(double points, double scale = 1.0);
+// The families of a face in order of preference: the design's face, then the
+// ones Debian provides.
+QStringList designFamilies(FontFace face);
 // The families a font of the face names: the installed ones of the design's,
 // looked up in the font configuration once.
 const QStringList& fontFamilies(FontFace face);

@@ -7,16 +7,6 @@
 
 namespace {
 
-// The families every font of a face named before fonts named only the
-// installed ones: the look the faces keep.
-QStringList formerFamilies(FontFace face) {
-    if (face == FontFace::Gothic)
-        return {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
-                QStringLiteral("Noto Sans Mono CJK JP")};
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-            QStringLiteral("Noto Sans CJK JP")};
-}
-
 QImage drawn(const QFont& font, const QString& text) {
     QImage image(1600, 200, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -35,22 +25,22 @@ private slots:
     // A face names the installed ones of its families, in their order.
     void namesInstalledFamiliesInOrder() {
         for (const FontFace face : {FontFace::Gothic, FontFace::PGothic}) {
-            const QStringList former = formerFamilies(face);
+            const QStringList design = designFamilies(face);
             const QStringList families = makeFont({face}).families();
             QVERIFY(!families.isEmpty());
             qsizetype next = 0;
             for (const QString& family : families) {
                 QVERIFY2(QFontDatabase::hasFamily(family), qPrintable(family));
-                next = former.indexOf(family, next) + 1;
+                next = design.indexOf(family, next) + 1;
                 QVERIFY2(next > 0, qPrintable(family));
             }
         }
     }
 
     // Kana, kanji, full-width and ASCII letters, symbols and characters that
-    // only a fallback font has are drawn pixel for pixel as before, in the
-    // sizes and weights of the window.
-    void drawsAsTheFormerFamiliesDid_data() {
+    // only a fallback font has are drawn pixel for pixel as with all the
+    // design's families named, in the sizes and weights of the window.
+    void drawsAsAllDesignFamiliesDo_data() {
         QTest::addColumn<int>("face");
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
@@ -61,17 +51,17 @@ private slots:
                                   points, bold ? " bold" : "")
                         << int(face) << points << bold;
     }
-    void drawsAsTheFormerFamiliesDid() {
+    void drawsAsAllDesignFamiliesDo() {
         QFETCH(int, face);
         QFETCH(double, points);
         QFETCH(bool, bold);
         const QFont font = makeFont({FontFace(face), points, bold}, 0.5);
-        QFont former = font;
-        former.setFamilies(formerFamilies(FontFace(face)));
+        QFont allNamed = font;
+        allNamed.setFamilies(designFamilies(FontFace(face)));
         for (const QString& text : {QStringLiteral("あがぱゃっアヴヵー漢字終了"),
                                     QStringLiteral("ＢＳ０ab12!?（）、。「」"),
                                     QStringLiteral("↓←♪★①㈱€"), QStringLiteral("😀𠮷ﾊﾝ")})
-            QCOMPARE(drawn(font, text), drawn(former, text));
+            QCOMPARE(drawn(font, text), drawn(allNamed, text));
     }
 };
 
