@@ -63,7 +63,7 @@ private slots:
         start(second, runtimeB.path());
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
         QCOMPARE(first.state(), QProcess::Running);
         stop(first);
     }
